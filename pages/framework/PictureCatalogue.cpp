@@ -1,0 +1,96 @@
+#include "PictureCatalogue.h"
+
+const QList<PictureArray> &pictureArrays()
+{
+    // page                     control                         frames  size          frames of another size                    drawn
+    static const QList<PictureArray> arrays = {
+        {"frmHidràulica",          "icon",                          0, {16, 16},   {},                                               false},
+        {"frmHidràulica",          "ImgPistonsBoto",                0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "ImgPaletesBoto",                0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "imgFiltre",                     0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "imgReguladorPressió",           0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "imgLubricador",                 0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "ImgV32Boto",                    0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "imgV42Boto",                    0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "imgV52Boto",                    0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "imgAndBoto",                    0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "ImgORBoto",                     0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "ImgAntiretornBoto",             0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "ImgLimitadoraBoto",             0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "ImgReguladoraBoto",             0, {60, 30},   {},                                               false},
+        {"frmHidràulica",          "imgEscapRàpidboto",             0, {60, 30},   {},                                               false},
+        {"frmAntiretorn",          "picVàlvulaAntiretorn",          6, {454, 270}, {},                                               false},
+        {"frmAntiretorn",          "picCircuitAntiretorn",          6, {280, 266}, {{2, {298, 279}}},                                false},
+        {"frmAntiretorn",          "imgSimbolAntiretorn",           0, {135, 75},  {},                                               false},
+        {"frmCompressorDePistons", "picCompressorDePistons",        8, {267, 404}, {},                                               false},
+        {"frmCompressorDePistons", "ImgSimbol",                     0, {135, 75},  {},                                               false},
+        {"frmCompressorDePaletes", "picCompressorDePaletes",        6, {450, 404}, {},                                               false},
+        {"frmCompressorDePaletes", "ImgSimbol",                     0, {135, 75},  {},                                               false},
+        {"frmLimitadora",          "picVàlvulaLimit",               6, {500, 300}, {},                                               false},
+        {"frmLimitadora",          "picCircuitLimit",               6, {280, 266}, {{0, {266, 267}}},                                false},
+        {"frmLimitadora",          "imgSimbolLimit",                0, {103, 91},  {},                                               false},
+        {"frmReguladora",          "picVàlvulaReguladora",         12, {454, 270}, {},                                               false},
+        {"frmReguladora",          "picCircuitReguladora",         12, {280, 266}, {},                                               false},
+        {"frmReguladora",          "imgSimbolReguladora",           0, {135, 75},  {},                                               false},
+        {"frmSelectora",           "picVàlvulaSelectora",           6, {480, 270}, {},                                               false},
+        {"frmSelectora",           "picCircuitSelectora",           6, {280, 266}, {},                                               false},
+        {"frmSelectora",           "imgSimbolSelectora",            0, {135, 75},  {},                                               false},
+        {"frmSimultaneïtat",       "picVàlvulaSimultaneïtat",       6, {480, 270}, {},                                               false},
+        {"frmSimultaneïtat",       "picCircuitSimultaneïtat",       6, {280, 266}, {},                                               false},
+        {"frmSimultaneïtat",       "imgSimbolSimultaneïtat",        0, {135, 75},  {},                                               false},
+        {"frmValvula32",           "picVàlvula32",                  6, {454, 270}, {},                                               false},
+        {"frmValvula32",           "picCircuit32",                  5, {280, 266}, {{0, {266, 267}}},                                false},
+        {"frmValvula32",           "Image1",                        0, {186, 106}, {},                                               false},
+        {"frmValvula42",           "picVàlvula42",                  6, {454, 270}, {},                                               false},
+        {"frmValvula42",           "picCircuit42",                  6, {280, 266}, {},                                               false},
+        {"frmValvula42",           "imgSimbol4_2",                  0, {186, 106}, {},                                               false},
+        {"frmValvula52",           "picVàlvula52",                  6, {454, 270}, {{2, {469, 239}}, {3, {460, 240}}, {4, {460, 243}}, {5, {463, 251}}}, false},
+        {"frmValvula52",           "picCircuit52",                  6, {280, 266}, {},                                               false},
+        {"frmValvula52",           "imgSimbol5_2",                  0, {186, 106}, {},                                               false},
+        {"frmFiltre",              "picFiltre",                     6, {321, 493}, {},                                               false},
+        {"frmFiltre",              "Image1",                        0, {135, 75},  {},                                               false},
+        {"frmRegPressió",          "picRegPressió",                 6, {284, 283}, {},                                               false},
+        {"frmRegPressió",          "Image1",                        0, {135, 75},  {},                                               false},
+        {"frmLubrificant",         "picLubrificant",                6, {278, 471}, {},                                               false},
+        {"frmLubrificant",         "ImgSimbol",                     0, {135, 75},  {},                                               false},
+        {"frmEscapamentRapid",     "picEscapamentRàpid",            6, {454, 270}, {},                                               false},
+        {"frmEscapamentRapid",     "picCircuitEscapamentRàpid",     6, {280, 266}, {},                                               false},
+        {"frmEscapamentRapid",     "imgSimbol4_2",                  0, {135, 75},  {},                                               false},
+    };
+    return arrays;
+}
+
+QString framePictureName(const QString &page, const QString &control, int frame)
+{
+    return page + u'/' + control + u'_' + QString::number(frame) + QStringLiteral(".gif");
+}
+
+QString imagePictureName(const QString &page, const QString &control)
+{
+    return page + u'/' + control + QStringLiteral(".gif");
+}
+
+QList<PictureResource> pictureResources()
+{
+    QList<PictureResource> resources;
+    for (const PictureArray &array : pictureArrays()) {
+        if (array.control == QLatin1String("icon")) {
+            resources.append({array.page + QStringLiteral("/icon.ico"), array.page, array.control, -1, array.size, array.drawn});
+            continue;
+        }
+        if (array.frames == 0) {
+            resources.append({imagePictureName(array.page, array.control), array.page, array.control, -1,
+                              array.size, array.drawn});
+            continue;
+        }
+        for (int frame = 0; frame < array.frames; ++frame) {
+            QSize size = array.size;
+            for (const auto &[index, other] : array.frameSizes)
+                if (index == frame)
+                    size = other;
+            resources.append({framePictureName(array.page, array.control, frame), array.page, array.control,
+                              frame, size, array.drawn});
+        }
+    }
+    return resources;
+}
