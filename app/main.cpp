@@ -1,1 +1,19 @@
-int main() { return 0; }
+#include "Clock.h"
+#include "Fonts.h"
+#include "Navigator.h"
+#include "Pictures.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(GetPicture(QStringLiteral("frmHidràulica/icon.ico")))));
+    SystemClock clock;
+    Navigator navigator(clock, [] { QApplication::exit(0); });
+    navigator.startUp();
+    return app.exec();
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "PageContent.h"
+
+// The home page `frmHidràulica`: the program's title, a picture button for each
+// component page, the exit button and the credit line.
+PageContent homePage();

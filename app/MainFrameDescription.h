@@ -1,0 +1,12 @@
+#pragma once
+
+#include "PageDescription.h"
+
+#include <QList>
+#include <QPair>
+
+// The main frame `MDIIniciPneumatica`: caption, client area and menu tree.
+MainFrameDescription mainFrameDescription();
+
+// Each menu command and the component page it opens.
+QList<QPair<QString, QString>> menuCommands();

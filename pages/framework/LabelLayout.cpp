@@ -1,0 +1,75 @@
+#include "LabelLayout.h"
+
+namespace {
+
+// The caption as words, each with the run of spaces before it.
+struct Word {
+    QString spacesBefore;
+    QString text;
+};
+
+QList<Word> splitWords(const QString &caption)
+{
+    QList<Word> words;
+    qsizetype i = 0;
+    while (i < caption.size()) {
+        Word word;
+        while (i < caption.size() && caption[i] == u' ')
+            word.spacesBefore += caption[i++];
+        while (i < caption.size() && caption[i] != u' ')
+            word.text += caption[i++];
+        if (!word.text.isEmpty())
+            words.append(word);
+    }
+    return words;
+}
+
+constexpr int PhraseSeparator = 3;
+
+bool startsPhrase(const Word &word)
+{
+    return word.spacesBefore.size() >= PhraseSeparator;
+}
+
+} // namespace
+
+QStringList wrapCaption(const QString &caption, const QFontMetricsF &metrics, qreal width)
+{
+    const QList<Word> words = splitWords(caption);
+    QStringList lines;
+    QString line;
+    bool lineStarted = false;
+
+    auto place = [&](const QString &spacesBefore, const QString &text, bool firstOfText) {
+        if (!lineStarted) {
+            line = firstOfText ? spacesBefore + text : text;
+            lineStarted = true;
+        } else if (metrics.horizontalAdvance(line + spacesBefore + text) <= width) {
+            line += spacesBefore + text;
+        } else {
+            lines.append(line);
+            line = text;
+        }
+    };
+
+    for (qsizetype i = 0; i < words.size();) {
+        if (i > 0 && startsPhrase(words[i])) {
+            qsizetype end = i + 1;
+            while (end < words.size() && !startsPhrase(words[end]))
+                ++end;
+            QString phrase = words[i].text;
+            for (qsizetype k = i + 1; k < end; ++k)
+                phrase += words[k].spacesBefore + words[k].text;
+            if (metrics.horizontalAdvance(phrase) <= width) {
+                place(words[i].spacesBefore, phrase, false);
+                i = end;
+                continue;
+            }
+        }
+        place(words[i].spacesBefore, words[i].text, i == 0);
+        ++i;
+    }
+    if (lineStarted)
+        lines.append(line);
+    return lines;
+}

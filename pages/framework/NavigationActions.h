@@ -1,0 +1,8 @@
+#pragma once
+
+#include "Handlers.h"
+
+// Handler actions that navigate.
+PageAction openComponentPage(const QString &target);
+PageAction returnHome(const QString &page);
+PageAction endProgram();

@@ -1,0 +1,56 @@
+#include "PagePainting.h"
+
+#include "Fonts.h"
+#include "LabelLayout.h"
+#include "SystemColours.h"
+
+QRect pixelRect(const TwipRect &rect)
+{
+    return {rect.left / TwipsPerPixel, rect.top / TwipsPerPixel, rect.width / TwipsPerPixel,
+            rect.height / TwipsPerPixel};
+}
+
+void paintLabel(QPainter &painter, const LabelRecord &label)
+{
+    const QRect rect = pixelRect(label.rect);
+    painter.save();
+    painter.setClipRect(rect);
+    painter.fillRect(rect, resolveColour(label.background));
+    const QFont font = fontFor(label.font.value_or(pageDefaultFont()));
+    painter.setFont(font);
+    painter.setPen(resolveColour(label.foreground));
+    const QFontMetricsF metrics(font);
+    const qreal lineHeight = QFontMetrics(font).height();
+    qreal y = rect.top();
+    for (const QString &line : wrapCaption(label.caption, metrics, rect.width())) {
+        if (y >= rect.bottom() + 1)
+            break;
+        const qreal width = metrics.horizontalAdvance(line);
+        qreal x = rect.left();
+        if (label.alignment == Alignment::Right)
+            x = rect.left() + rect.width() - width;
+        else if (label.alignment == Alignment::Centre)
+            x = rect.left() + (rect.width() - width) / 2;
+        painter.drawText(QPointF(x, y + metrics.ascent()), line);
+        y += lineHeight;
+    }
+    painter.restore();
+}
+
+void paintPicture(QPainter &painter, const QRect &rect, const QImage &picture)
+{
+    if (picture.isNull())
+        return;
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.drawImage(rect.topLeft(), picture);
+    painter.restore();
+}
+
+void paintLine(QPainter &painter, const LineRecord &line)
+{
+    painter.save();
+    painter.setPen(QPen(resolveColour(line.colour), line.width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPoint(line.x1, line.y1) / TwipsPerPixel, QPoint(line.x2, line.y2) / TwipsPerPixel);
+    painter.restore();
+}

@@ -1,0 +1,259 @@
+#include "PageWindow.h"
+
+#include "Fonts.h"
+#include "Handlers.h"
+#include "PagePainting.h"
+#include "Pictures.h"
+#include "SystemColours.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+MissingControl::MissingControl(const QString &page, const QString &name, std::optional<qint16> index)
+    : std::runtime_error(QStringLiteral("%1 has no control %2%3")
+                             .arg(page, name, index ? QStringLiteral("(%1)").arg(*index) : QString())
+                             .toStdString()),
+      page(page), name(name), index(index)
+{
+}
+
+FrameBox::FrameBox(const PictureBoxRecord &record, QWidget *parent)
+    : QWidget(parent), m_record(record), m_picture(GetPicture(record.picture))
+{
+    setObjectName(record.name);
+    setGeometry(pixelRect(record.rect));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setVisible(record.visible);
+}
+
+void FrameBox::setVisibleFlag(bool visible)
+{
+    if (visible != visibleFlag())
+        setVisible(visible);
+}
+
+void FrameBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), resolveColour(m_record.background));
+    paintPicture(painter, rect(), m_picture);
+    for (auto child = m_record.children.crbegin(); child != m_record.children.crend(); ++child)
+        paintLabel(painter, *child);
+}
+
+PageButton::PageButton(const ButtonRecord &record, QWidget *parent) : QPushButton(record.caption, parent)
+{
+    setObjectName(record.name);
+    setGeometry(pixelRect(record.rect));
+    setFont(fontFor(pageDefaultFont()));
+    setAutoDefault(false);
+}
+
+void PageButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+PageSurface::PageSurface(const PageDescription &description, QWidget *parent)
+    : QWidget(parent), m_description(description)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    for (const ControlRecord &record : description.controls)
+        if (const auto *image = std::get_if<ImageRecord>(&record))
+            m_imagePictures.insert(image->name, GetPicture(image->picture));
+}
+
+void PageSurface::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), resolveColour(m_description.background));
+    // An earlier record lies in front: paint from the last to the first.
+    const auto &controls = m_description.controls;
+    for (auto record = controls.crbegin(); record != controls.crend(); ++record) {
+        if (const auto *label = std::get_if<LabelRecord>(&*record))
+            paintLabel(painter, *label);
+        else if (const auto *image = std::get_if<ImageRecord>(&*record))
+            paintPicture(painter, pixelRect(image->rect), m_imagePictures.value(image->name));
+        else if (const auto *line = std::get_if<LineRecord>(&*record))
+            paintLine(painter, *line);
+    }
+}
+
+void PageSurface::mousePressEvent(QMouseEvent *event)
+{
+    // The frontmost painted control under the pointer takes the press.
+    for (const ControlRecord &record : m_description.controls) {
+        if (const auto *image = std::get_if<ImageRecord>(&record)) {
+            if (pixelRect(image->rect).contains(event->position().toPoint())) {
+                emit imagePressed(image->name);
+                return;
+            }
+        } else if (const auto *label = std::get_if<LabelRecord>(&record)) {
+            if (pixelRect(label->rect).contains(event->position().toPoint()))
+                return;
+        }
+    }
+}
+
+PageWindow::PageWindow(const PageDescription &description, QWidget *parent)
+    : QMdiSubWindow(parent), m_description(description)
+{
+    setObjectName(m_description.name);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(m_description.caption);
+    if (!m_description.icon.isEmpty()) {
+        setWindowIcon(QIcon(QPixmap::fromImage(GetPicture(m_description.icon))));
+    } else {
+        // A page without an icon shows none (rather than the toolkit's own logo).
+        QPixmap blank(16, 16);
+        blank.fill(Qt::transparent);
+        setWindowIcon(QIcon(blank));
+    }
+    m_surface = new PageSurface(m_description, this);
+    m_surface->setObjectName(m_description.name + QStringLiteral("_surface"));
+    setWidget(m_surface);
+    connect(m_surface, &PageSurface::imagePressed, this,
+            [this](const QString &name) { emit controlEvent(name, PageEvent::MouseDown); });
+
+    for (const ControlRecord &record : std::as_const(m_description.controls)) {
+        QWidget *windowed = nullptr;
+        if (const auto *box = std::get_if<PictureBoxRecord>(&record)) {
+            auto *frameBox = new FrameBox(*box, m_surface);
+            m_boxes.insert(key(box->name, box->index), frameBox);
+            for (const LabelRecord &child : box->children)
+                m_labels.insert(key(child.name, child.index), &child);
+            windowed = frameBox;
+        } else if (const auto *buttonRecord = std::get_if<ButtonRecord>(&record)) {
+            auto *pageButton = new PageButton(*buttonRecord, m_surface);
+            m_buttons.insert(buttonRecord->name, pageButton);
+            const QString name = buttonRecord->name;
+            connect(pageButton, &QPushButton::clicked, this,
+                    [this, name] { emit controlEvent(name, PageEvent::Click); });
+            windowed = pageButton;
+        } else if (const auto *timerRecord = std::get_if<TimerRecord>(&record)) {
+            auto *pageTimer = new QTimer(this);
+            pageTimer->setObjectName(timerRecord->name);
+            pageTimer->setTimerType(Qt::PreciseTimer);
+            pageTimer->setInterval(int(timerRecord->interval));
+            m_timers.insert(timerRecord->name, pageTimer);
+            const QString name = timerRecord->name;
+            connect(pageTimer, &QTimer::timeout, this, [this, name] {
+                if (!m_shutDown)
+                    emit controlEvent(name, PageEvent::Timer);
+            });
+        } else if (const auto *label = std::get_if<LabelRecord>(&record)) {
+            m_labels.insert(key(label->name, label->index), label);
+        } else if (const auto *image = std::get_if<ImageRecord>(&record)) {
+            m_images.insert(image->name, image);
+        }
+        // Windowed controls made later lie behind those made earlier.
+        if (windowed)
+            windowed->lower();
+    }
+
+    const QList<QPushButton *> tabOrder = buttonsInTabOrder();
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    for (const ControlRecord &record : std::as_const(m_description.controls))
+        if (const auto *timerRecord = std::get_if<TimerRecord>(&record); timerRecord && timerRecord->enabled)
+            m_timers.value(timerRecord->name)->start();
+}
+
+PageWindow::~PageWindow() = default;
+
+QString PageWindow::key(const QString &name, std::optional<qint16> index)
+{
+    return index ? name + u'\x1f' + QString::number(*index) : name;
+}
+
+void PageWindow::missing(const QString &name, std::optional<qint16> index) const
+{
+    throw MissingControl(m_description.name, name, index);
+}
+
+FrameBox &PageWindow::pictureBox(const QString &name, std::optional<qint16> index) const
+{
+    FrameBox *box = m_boxes.value(key(name, index));
+    if (!box)
+        missing(name, index);
+    return *box;
+}
+
+QTimer &PageWindow::timer(const QString &name) const
+{
+    QTimer *found = m_timers.value(name);
+    if (!found)
+        missing(name, std::nullopt);
+    return *found;
+}
+
+QPushButton &PageWindow::button(const QString &name) const
+{
+    QPushButton *found = m_buttons.value(name);
+    if (!found)
+        missing(name, std::nullopt);
+    return *found;
+}
+
+const LabelRecord &PageWindow::label(const QString &name, std::optional<qint16> index) const
+{
+    const LabelRecord *found = m_labels.value(key(name, index));
+    if (!found)
+        missing(name, index);
+    return *found;
+}
+
+const ImageRecord &PageWindow::image(const QString &name) const
+{
+    const ImageRecord *found = m_images.value(name);
+    if (!found)
+        missing(name, std::nullopt);
+    return *found;
+}
+
+QList<QPushButton *> PageWindow::buttonsInTabOrder() const
+{
+    QList<PageButton *> buttons = m_buttons.values();
+    auto tabIndex = [this](PageButton *b) {
+        for (const ControlRecord &record : m_description.controls)
+            if (const auto *r = std::get_if<ButtonRecord>(&record); r && r->name == b->objectName())
+                return r->tabIndex;
+        return qint16(0);
+    };
+    std::sort(buttons.begin(), buttons.end(), [&](PageButton *a, PageButton *b) { return tabIndex(a) < tabIndex(b); });
+    return {buttons.begin(), buttons.end()};
+}
+
+void PageWindow::focusFirstButton()
+{
+    const QList<QPushButton *> buttons = buttonsInTabOrder();
+    if (!buttons.isEmpty())
+        buttons.first()->setFocus(Qt::OtherFocusReason);
+}
+
+void PageWindow::shutDown()
+{
+    m_shutDown = true;
+    qDeleteAll(m_timers);
+    m_timers.clear();
+    hide();
+    deleteLater();
+}
+
+void PageWindow::closeEvent(QCloseEvent *event)
+{
+    // The window's own close command: the navigator decides what closing means.
+    event->ignore();
+    if (!m_shutDown)
+        emit closeRequested();
+}

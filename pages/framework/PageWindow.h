@@ -1,0 +1,125 @@
+#pragma once
+
+#include "PageDescription.h"
+
+#include <QHash>
+#include <QImage>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <stdexcept>
+
+class PageSurface;
+enum class PageEvent;
+
+// Asking a page for a control it does not have. Ends the handler that asked.
+class MissingControl : public std::runtime_error {
+public:
+    MissingControl(const QString &page, const QString &name, std::optional<qint16> index);
+    QString page;
+    QString name;
+    std::optional<qint16> index;
+};
+
+// A picture box: background, its picture at natural size from the top-left corner
+// (cut at the edges), and the labels it contains, drawn in its own coordinates.
+class FrameBox : public QWidget {
+    Q_OBJECT
+public:
+    FrameBox(const PictureBoxRecord &record, QWidget *parent);
+    const PictureBoxRecord &record() const { return m_record; }
+    const QImage &picture() const { return m_picture; }
+    // The box's own Visible flag (true even while the page itself is not yet shown).
+    bool visibleFlag() const { return !isHidden(); }
+    void setVisibleFlag(bool visible);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    PictureBoxRecord m_record;
+    QImage m_picture;
+};
+
+// A standard push button that also answers Enter while it has the focus.
+class PageButton : public QPushButton {
+    Q_OBJECT
+public:
+    PageButton(const ButtonRecord &record, QWidget *parent);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// An open page: its window inside the main frame, built from its description.
+// Controls are looked up by name, and members of control arrays by name and index;
+// asking for a missing one throws MissingControl.
+class PageWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    // Creates the window and its controls in stored order and starts the timers
+    // that are enabled; the caller then delivers Load and shows it.
+    explicit PageWindow(const PageDescription &description, QWidget *parent = nullptr);
+    ~PageWindow() override;
+
+    const PageDescription &description() const { return m_description; }
+    QString pageName() const { return m_description.name; }
+    PageSurface *surface() const { return m_surface; }
+
+    FrameBox &pictureBox(const QString &name, std::optional<qint16> index = std::nullopt) const;
+    QTimer &timer(const QString &name) const;
+    QPushButton &button(const QString &name) const;
+    const LabelRecord &label(const QString &name, std::optional<qint16> index = std::nullopt) const;
+    const ImageRecord &image(const QString &name) const;
+    QList<FrameBox *> frameBoxes() const { return m_boxes.values(); }
+    QList<QPushButton *> buttonsInTabOrder() const;
+
+    // Stops and destroys the timers at once, so no tick arrives afterwards; the
+    // window itself is hidden and deleted once the current event is handled.
+    void shutDown();
+    bool isShutDown() const { return m_shutDown; }
+
+    // Puts the keyboard focus on the first button in tab order.
+    void focusFirstButton();
+
+signals:
+    void controlEvent(const QString &control, PageEvent event);
+    void closeRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    static QString key(const QString &name, std::optional<qint16> index);
+    [[noreturn]] void missing(const QString &name, std::optional<qint16> index) const;
+
+    PageDescription m_description;
+    PageSurface *m_surface = nullptr;
+    QHash<QString, FrameBox *> m_boxes;
+    QHash<QString, QTimer *> m_timers;
+    QHash<QString, PageButton *> m_buttons;
+    QHash<QString, const LabelRecord *> m_labels;
+    QHash<QString, const ImageRecord *> m_images;
+    bool m_shutDown = false;
+};
+
+// The page's client area: background colour, and the labels, images and lines
+// painted on it behind every picture box and push button.
+class PageSurface : public QWidget {
+    Q_OBJECT
+public:
+    PageSurface(const PageDescription &description, QWidget *parent);
+    QImage imagePicture(const QString &name) const { return m_imagePictures.value(name); }
+
+signals:
+    void imagePressed(const QString &name);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    const PageDescription &m_description;
+    QHash<QString, QImage> m_imagePictures;
+};
