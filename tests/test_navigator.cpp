@@ -1,0 +1,247 @@
+// Navigation between the pages: menu commands, home-page buttons, exit buttons,
+// closing pages and the frame, and what stays open after each operation.
+#include "TestSupport.h"
+
+#include "AnimationChannel.h"
+#include "HomePage.h"
+#include "MainFrameDescription.h"
+#include "PageRegistry.h"
+
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QSignalSpy>
+
+class NavigatorTest final : public QObject {
+    Q_OBJECT
+
+private:
+    static QString targetOf(const QString &menu)
+    {
+        for (const auto &[name, page] : menuCommands())
+            if (name == menu)
+                return page;
+        return {};
+    }
+
+    static void pressImage(Program &program, const QString &name, Qt::MouseButton button)
+    {
+        PageWindow &home = program.open(HomePageName);
+        const QRect rect = home.surface()->rect().intersected(
+            QRect(home.image(name).rect.left / 15, home.image(name).rect.top / 15, 60, 30));
+        QTest::mousePress(home.surface(), button, Qt::NoModifier, rect.center());
+    }
+
+private slots:
+    void startsOnTheHomePage()
+    {
+        Program program;
+        QCOMPARE(program.navigator.openPages(), QStringList{HomePageName});
+        QCOMPARE(program.navigator.frame()->windowTitle(), QStringLiteral("Ventiro"));
+        QCOMPARE(program.navigator.frame()->centralWidget()->size(), QSize(792, 722));
+        QVERIFY(program.open(HomePageName).isMaximized());
+        for (const QString &page : componentPagesInRegistryOrder())
+            QVERIFY(!program.navigator.instance(page));
+    }
+
+    void everyMenuCommandOpensItsPageFromEveryState()
+    {
+        for (const auto &[menu, target] : menuCommands()) {
+            Program program;
+            program.menu(menu);  // from the home page
+            QCOMPARE(program.navigator.openPages(), QStringList{target});
+            QCOMPARE(program.open(target).windowTitle(), program.open(target).description().caption);
+
+            const QString other = target == "frmValvula32" ? "mnuFiltre" : "mnuVàlvula3_2";
+            program.menu(other);  // from another component page
+            program.menu(menu);
+            QCOMPARE(program.navigator.openPages(), QStringList{target});
+
+            program.open(target).close();  // the page's own close command: empty frame
+            QVERIFY(program.navigator.openPages().isEmpty());
+            program.settle();
+            QVERIFY(program.navigator.frame()->workspace()->subWindowList().isEmpty());
+            program.menu(menu);  // from an empty frame
+            QCOMPARE(program.navigator.openPages(), QStringList{target});
+        }
+    }
+
+    void theCommandOfTheOpenPageChangesNothing()
+    {
+        Program program;
+        program.menu("mnuVàlvula4_2");
+        PageWindow *window = program.window("frmValvula42");
+        program.open("frmValvula42").button("cmdSimularV42").click();
+        QTimer &timer = window->timer("tmrRellotge");
+        QVERIFY(timer.isActive());
+        program.open("frmValvula42").pictureBox("picVàlvula42", 2).setVisibleFlag(true);
+
+        program.menu("mnuVàlvula4_2");
+        QCOMPARE(program.window("frmValvula42"), window);
+        QVERIFY(timer.isActive());  // Load did not run again
+        QVERIFY(window->pictureBox("picVàlvula42", 2).visibleFlag());
+    }
+
+    void homePageButtonsOpenTheirPageWithAnyMouseButton()
+    {
+        const QList<QPair<QString, Qt::MouseButton>> presses = {
+            {"ImgV32Boto", Qt::LeftButton}, {"imgEscapRàpidboto", Qt::RightButton}, {"ImgPaletesBoto", Qt::MiddleButton}};
+        const QHash<QString, QString> targets = {
+            {"ImgV32Boto", "frmValvula32"}, {"imgEscapRàpidboto", "frmEscapamentRapid"},
+            {"ImgPaletesBoto", "frmCompressorDePaletes"}};
+        for (const auto &[image, button] : presses) {
+            Program program;
+            pressImage(program, image, button);  // the page opens on the press itself
+            QCOMPARE(program.navigator.openPages(), QStringList{targets[image]});
+            QVERIFY(!program.open(targets[image]).isHidden());
+        }
+    }
+
+    void everyHomePageButtonLeadsToTheSamePageAsItsMenuCommand()
+    {
+        Program program;
+        const HandlerTable handlers = homePage().handlers;
+        QStringList reached;
+        for (const HandlerBinding &binding : handlers) {
+            if (binding.event != PageEvent::MouseDown)
+                continue;
+            if (!program.window(HomePageName))
+                program.navigator.returnHome(program.navigator.openPages().value(0));
+            pressImage(program, binding.control, Qt::LeftButton);
+            reached += program.navigator.openPages();
+        }
+        reached.sort();
+        QStringList expected = componentPagesInRegistryOrder();
+        expected.sort();
+        QCOMPARE(reached, expected);
+    }
+
+    void closingTheHomePageInsideItsOwnHandlerIsSafe()
+    {
+        Program program;
+        QPointer<PageWindow> home = program.window(HomePageName);
+        pressImage(program, "imgV42Boto", Qt::LeftButton);
+        QVERIFY(home);           // still alive until the event has been handled
+        QVERIFY(home->isHidden());
+        program.settle();
+        QVERIFY(!home);
+        QCOMPARE(program.navigator.openPages(), QStringList{"frmValvula42"});
+    }
+
+    void exitButtonReturnsToAFreshHomePage()
+    {
+        Program program;
+        QPointer<PageWindow> firstHome = program.window(HomePageName);
+        program.menu("mnuSelectora");
+        program.open("frmSelectora").button("cmdSortir").click();
+        QCOMPARE(program.navigator.openPages(), QStringList{HomePageName});
+        QVERIFY(program.window(HomePageName) != firstHome.data());
+        program.settle();
+        QVERIFY(!firstHome);
+        QCOMPARE(program.quitRequests, 0);
+
+        program.open(HomePageName).button("cmdSortir").click();
+        QCOMPARE(program.quitRequests, 1);
+    }
+
+    void aClosedPageNeverTicksAgain()
+    {
+        Program program;
+        program.menu("mnuFiltre");
+        QPointer<QTimer> timer = &program.open("frmFiltre").timer("tmrRellotge");
+        QVERIFY(timer->isActive());
+        program.menu("mnuLubrificador");
+        QVERIFY(!timer);  // destroyed at once
+        QVERIFY(!program.window("frmFiltre"));
+        program.fire("frmFiltre", "tmrRellotge");  // a stray event is ignored
+        QVERIFY(!program.navigator.instance("frmFiltre")->variables.storedFrames.contains("picFiltre"));
+    }
+
+    void closingAPageThatIsNotOpenDoesNothing()
+    {
+        Program program;
+        program.navigator.closePage("frmReguladora");
+        QVERIFY(program.navigator.instance("frmReguladora"));  // created silently
+        QCOMPARE(program.navigator.openPages(), QStringList{HomePageName});
+        program.navigator.closePage("frmReguladora");
+        QCOMPARE(program.navigator.openPages(), QStringList{HomePageName});
+    }
+
+    void showingTheOpenHomePageDoesNotRebuildIt()
+    {
+        Program program;
+        PageWindow *home = program.window(HomePageName);
+        program.navigator.showPage(HomePageName);
+        QCOMPARE(program.window(HomePageName), home);
+    }
+
+    void closingTheFrameEndsTheProgram()
+    {
+        Program program;
+        program.menu("mnuReguladora");
+        program.navigator.frame()->close();
+        QCOMPARE(program.quitRequests, 1);
+    }
+
+    void aHandlerAskingForAMissingControlEndsThereAndTheProgramCarriesOn()
+    {
+        Program program;
+        program.menu("mnuVàlvula3_2");
+        PageWindow &page = program.open("frmValvula32");
+        QVERIFY_THROWS_EXCEPTION(MissingControl, page.label("lblA", 2));
+        QVERIFY_THROWS_EXCEPTION(MissingControl, page.pictureBox("picCircuit32", 5));
+        // A channel whose modulus points past its frames fails on its first tick.
+        PageVariables variables;
+        HandlerContext context{program.navigator, page, variables, program.clock};
+        program.clock.setSecond(5);
+        QVERIFY_THROWS_EXCEPTION(MissingControl, tick(context, {"picCircuit32", 6}));
+        // Through the dispatcher the failure is reported and the page stays usable.
+        const_cast<PageInstance *>(program.navigator.instance("frmValvula32"))
+            ->content.handlers.append({"cmdSimularV32", PageEvent::Timer, tickAction({"picCircuit32", 6})});
+        program.navigator.dispatch("frmValvula32", "cmdSimularV32", PageEvent::Timer);
+        QCOMPARE(program.navigator.openPages(), QStringList{"frmValvula32"});
+        program.open("frmValvula32").button("cmdSortir").click();
+        QCOMPARE(program.navigator.openPages(), QStringList{HomePageName});
+    }
+
+    void resizingTheFrameKeepsControlsWherePlaced()
+    {
+        Program program;
+        program.menu("mnuVàlvula5_2");
+        MainFrame *frame = program.navigator.frame();
+        PageWindow &page = program.open("frmValvula52");
+        const QRect sortir = page.button("cmdSortir").geometry();
+        frame->resize(frame->size() - QSize(300, 300));
+        QCOMPARE(page.surface()->size(), frame->workspace()->viewport()->size());
+        QCOMPARE(page.button("cmdSortir").geometry(), sortir);
+        frame->resize(frame->size() + QSize(600, 600));
+        QCOMPARE(page.surface()->size(), frame->workspace()->viewport()->size());
+        QCOMPARE(page.button("cmdSortir").geometry(), sortir);
+    }
+
+    void menuTreeAndKeyboardLetters()
+    {
+        Program program;
+        QMenuBar *bar = program.navigator.frame()->menuBar();
+        QStringList top;
+        for (QAction *action : bar->actions())
+            top << action->text();
+        QCOMPARE(top, QStringList({"&Compressors", "C&ondicionament", "&Distribuïdores", "&Bloqueig", "&Limitadora",
+                                   "&Reguladora"}));
+        QVERIFY(bar->actions()[4]->menu() == nullptr);  // commands on the bar itself
+        QVERIFY(bar->actions()[0]->menu() != nullptr);
+        // Selection letters are unique on each level.
+        auto letters = [](const QList<QAction *> &actions) {
+            QSet<QChar> seen;
+            for (QAction *action : actions)
+                seen.insert(action->text().at(action->text().indexOf(u'&') + 1).toUpper());
+            return seen.size() == actions.size();
+        };
+        QVERIFY(letters(bar->actions()));
+        for (QAction *action : bar->actions())
+            if (action->menu())
+                QVERIFY(letters(action->menu()->actions()));
+    }
+};
+
+VENTIRO_TEST_MAIN(NavigatorTest)
+#include "test_navigator.moc"
