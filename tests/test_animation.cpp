@@ -1,0 +1,265 @@
+// The animation channels: what a tick shows for a clock second, what is visible
+// after a page opens or reopens, and the start and stop buttons.
+#include "TestSupport.h"
+
+#include "PageRegistry.h"
+
+class AnimationTest final : public QObject {
+    Q_OBJECT
+
+private:
+    struct ChannelCase {
+        QString menu, page, timer, array;
+        int frames;
+    };
+
+    static QList<int> visibleFrames(PageWindow &page, const QString &array, int frames)
+    {
+        QList<int> visible;
+        for (int i = 0; i < frames; ++i)
+            if (page.pictureBox(array, i).visibleFlag())
+                visible.append(i);
+        return visible;
+    }
+
+    // The frame seen at the centre of the array's place: the frontmost visible one.
+    static int frameSeen(PageWindow &page, const QString &array)
+    {
+        page.surface()->resize(1000, 800);
+        QWidget *top = page.surface()->childAt(page.pictureBox(array, 0).geometry().center());
+        auto *box = qobject_cast<FrameBox *>(top);
+        return box && box->record().name == array ? *box->record().index : -1;
+    }
+
+    static std::optional<qint16> stored(Program &program, const QString &page, const QString &array)
+    {
+        return program.navigator.instance(page)->variables.storedFrames.value(array);
+    }
+
+    // Opens the page and starts the channel's timer with its button when it has one.
+    static void openRunning(Program &program, const ChannelCase &c)
+    {
+        program.menu(c.menu);
+        PageWindow &page = program.open(c.page);
+        if (!page.timer(c.timer).isActive())
+            program.navigator.dispatch(c.page, startButton(page, c.timer), PageEvent::Click);
+        QVERIFY(page.timer(c.timer).isActive());
+    }
+
+    static QString startButton(PageWindow &page, const QString &timer)
+    {
+        for (QPushButton *button : page.buttonsInTabOrder())
+            if (button->text() == (timer == "tmrRellotge" ? "&Simulació" : "S&imular"))
+                return button->objectName();
+        return {};
+    }
+
+    static QString stopButton(PageWindow &page, const QString &timer)
+    {
+        for (QPushButton *button : page.buttonsInTabOrder())
+            if (button->text() == (timer == "tmrRellotge" ? "&Parar" : "P&arar"))
+                return button->objectName();
+        return {};
+    }
+
+    const QList<ChannelCase> channels = {
+        {"mnuVàlvula4_2", "frmValvula42", "tmrRellotge", "picVàlvula42", 6},
+        {"mnuVàlvula3_2", "frmValvula32", "tmrRellotge1", "picCircuit32", 5},
+        {"mnuReguladora", "frmReguladora", "tmrRellotge1", "picCircuitReguladora", 12},
+        {"mnuÈmbol", "frmCompressorDePistons", "tmrRellotge", "picCompressorDePistons", 8},
+    };
+
+private slots:
+    void aTickShowsTheFrameOfTheClockSecond()
+    {
+        const QList<int> at37 = {1, 2, 1, 5};
+        const QList<int> at59 = {5, 4, 11, 3};
+        for (int i = 0; i < channels.size(); ++i) {
+            const ChannelCase &c = channels[i];
+            Program program;
+            openRunning(program, c);
+            PageWindow &page = program.open(c.page);
+            program.clock.setSecond(37);
+            program.fire(c.page, c.timer);
+            QCOMPARE(stored(program, c.page, c.array), qint16(at37[i]));
+            QVERIFY(page.pictureBox(c.array, at37[i]).visibleFlag());
+            QVERIFY(!page.pictureBox(c.array, 0).visibleFlag() || at37[i] == 0 || c.frames == 8);
+
+            program.clock.setSecond(59);
+            program.fire(c.page, c.timer);
+            QCOMPARE(stored(program, c.page, c.array), qint16(at59[i]));
+            program.clock.setTime(QTime(10, 42, 0));
+            program.fire(c.page, c.timer);
+            QCOMPARE(stored(program, c.page, c.array), qint16(0));
+            QVERIFY(!page.pictureBox(c.array, at59[i]).visibleFlag());
+            QVERIFY(page.pictureBox(c.array, 0).visibleFlag());
+        }
+    }
+
+    void theMinuteDoesNotDivideIntoEightFrames()
+    {
+        Program program;
+        openRunning(program, channels[3]);
+        QList<int> shown;
+        for (int second : {52, 53, 54, 55, 56, 57, 58, 59}) {
+            program.clock.setSecond(second);
+            program.fire("frmCompressorDePistons", "tmrRellotge");
+            shown.append(*stored(program, "frmCompressorDePistons", "picCompressorDePistons"));
+        }
+        program.clock.setTime(QTime(10, 42, 0));
+        program.fire("frmCompressorDePistons", "tmrRellotge");
+        shown.append(*stored(program, "frmCompressorDePistons", "picCompressorDePistons"));
+        QCOMPARE(shown, QList<int>({4, 5, 6, 7, 0, 1, 2, 3, 0}));
+    }
+
+    void ticksFollowTheClockNotACount()
+    {
+        Program program;
+        openRunning(program, channels[0]);
+        PageWindow &page = program.open("frmValvula42");
+        program.clock.setSecond(10);
+        program.fire("frmValvula42", "tmrRellotge");
+        program.fire("frmValvula42", "tmrRellotge");  // two ticks in one second
+        QCOMPARE(visibleFrames(page, "picVàlvula42", 6), QList<int>{4});
+        program.clock.setSecond(12);  // a late tick skips frame 5
+        program.fire("frmValvula42", "tmrRellotge");
+        QCOMPARE(visibleFrames(page, "picVàlvula42", 6), QList<int>{0});
+        program.clock.setTime(QTime(23, 59, 45));  // the clock is set elsewhere
+        program.fire("frmValvula42", "tmrRellotge");
+        QCOMPARE(visibleFrames(page, "picVàlvula42", 6), QList<int>{3});
+    }
+
+    void framesVisibleInTheDescriptionStayBehindUntilTheCyclePasses()
+    {
+        const QList<QPair<QString, QString>> pages = {{"mnuÈmbol", "picCompressorDePistons"},
+                                                      {"mnuPaletes", "picCompressorDePaletes"},
+                                                      {"mnuVàlvula3_2", "picVàlvula32"}};
+        for (const auto &[menu, array] : pages) {
+            Program program;
+            program.menu(menu);
+            const QString pageName = program.navigator.openPages().first();
+            PageWindow &page = program.open(pageName);
+            const int frames = array == "picCompressorDePistons" ? 8 : 6;
+            QCOMPARE(visibleFrames(page, array, frames), QList<int>({0, 1}));
+            QCOMPARE(frameSeen(page, array), 0);
+            if (!page.timer("tmrRellotge").isActive())
+                page.button(startButton(page, "tmrRellotge")).click();
+
+            program.clock.setSecond(3);
+            program.fire(pageName, "tmrRellotge");
+            QCOMPARE(visibleFrames(page, array, frames), QList<int>({1, 3}));
+            QCOMPARE(frameSeen(page, array), 3);
+            program.clock.setSecond(frames + 1);  // the cycle selects frame 1 ...
+            program.fire(pageName, "tmrRellotge");
+            program.clock.setSecond(frames + 2);  // ... and the next tick hides it
+            program.fire(pageName, "tmrRellotge");
+            QCOMPARE(visibleFrames(page, array, frames), QList<int>{2});
+        }
+    }
+
+    void twoAnimationPagesOpenStoppedOnFrameZero()
+    {
+        for (const RegistryEntry &entry : pageRegistry()) {
+            if (entry.kind != PageKind::Component)
+                continue;
+            Program program;
+            program.navigator.openComponentPage(entry.page);
+            PageWindow &page = program.open(entry.page);
+            const PageContent content = entry.content();
+            QStringList arrays;
+            for (const HandlerBinding &binding : content.handlers)
+                if (binding.event == PageEvent::Timer)
+                    arrays.append(binding.control);
+            if (arrays.size() == 2) {
+                QVERIFY(!page.timer("tmrRellotge").isActive());
+                QVERIFY(!page.timer("tmrRellotge1").isActive());
+            } else {
+                QVERIFY2(page.timer("tmrRellotge").isActive(), qUtf8Printable(entry.page));
+            }
+            for (FrameBox *box : page.frameBoxes())
+                if (*box->record().index == 0)
+                    QVERIFY2(box->visibleFlag(), qUtf8Printable(entry.page));
+        }
+    }
+
+    void eachButtonTouchesOnlyItsOwnTimer()
+    {
+        Program program;
+        program.menu("mnuVàlvula3_2");
+        PageWindow &page = program.open("frmValvula32");
+        QTimer &component = page.timer("tmrRellotge");
+        QTimer &circuit = page.timer("tmrRellotge1");
+        page.button("cmdSimularCir").click();
+        QVERIFY(circuit.isActive() && !component.isActive());
+        page.button("cmdSimularV32").click();
+        QVERIFY(circuit.isActive() && component.isActive());
+        page.button("cmdPararV32").click();
+        QVERIFY(circuit.isActive() && !component.isActive());
+        page.button("cmdPararV32").click();  // stopping a stopped channel changes nothing
+        QVERIFY(circuit.isActive() && !component.isActive());
+        page.button("cmdPararCirc").click();
+        QVERIFY(!circuit.isActive());
+        QCOMPARE(circuit.interval(), 1000);
+        QCOMPARE(circuit.timerType(), Qt::PreciseTimer);
+    }
+
+    void stoppingKeepsTheFrameAndRestartingFollowsTheClock()
+    {
+        Program program;
+        program.menu("mnuSelectora");
+        PageWindow &page = program.open("frmSelectora");
+        page.button("cmdSimularSelectora").click();
+        program.clock.setSecond(20);
+        program.fire("frmSelectora", "tmrRellotge");
+        page.button("cmdPararSelectora").click();
+        QCOMPARE(visibleFrames(page, "picVàlvulaSelectora", 6), QList<int>{2});
+        page.button("cmdSimularSelectora").click();  // ten seconds later
+        program.clock.setSecond(31);
+        program.fire("frmSelectora", "tmrRellotge");
+        QCOMPARE(visibleFrames(page, "picVàlvulaSelectora", 6), QList<int>{1});
+        // Both channels show the same index after ticks in the same second.
+        page.button("cmdSimularCirSelectora").click();
+        program.fire("frmSelectora", "tmrRellotge1");
+        QCOMPARE(stored(program, "frmSelectora", "picCircuitSelectora"), qint16(1));
+    }
+
+    void reopeningKeepsTheStoredFrameAndFrameZeroLingers()
+    {
+        Program program;
+        program.menu("mnuVàlvula5_2");
+        program.open("frmValvula52").button("cmdSimularV52").click();
+        program.clock.setSecond(15);  // frame 3
+        program.fire("frmValvula52", "tmrRellotge");
+        program.open("frmValvula52").button("cmdSortir").click();
+        QCOMPARE(stored(program, "frmValvula52", "picVàlvula52"), qint16(3));
+
+        program.menu("mnuVàlvula5_2");
+        PageWindow &page = program.open("frmValvula52");
+        QCOMPARE(visibleFrames(page, "picVàlvula52", 6), QList<int>{0});
+        page.button("cmdSimularV52").click();
+        program.clock.setSecond(20);  // frame 2: hidden behind frame 0
+        program.fire("frmValvula52", "tmrRellotge");
+        QCOMPARE(visibleFrames(page, "picVàlvula52", 6), QList<int>({0, 2}));
+        QCOMPARE(frameSeen(page, "picVàlvula52"), 0);
+        program.clock.setSecond(22);  // frame 4 lies in front of frame 0
+        program.fire("frmValvula52", "tmrRellotge");
+        QCOMPARE(frameSeen(page, "picVàlvula52"), 4);
+        program.clock.setSecond(24);  // the cycle passes frame 0 ...
+        program.fire("frmValvula52", "tmrRellotge");
+        program.clock.setSecond(25);  // ... and hides it
+        program.fire("frmValvula52", "tmrRellotge");
+        QCOMPARE(visibleFrames(page, "picVàlvula52", 6), QList<int>{1});
+    }
+
+    void circuitFramesFourAndFiveOfTheFiveTwoValveSitFurtherRight()
+    {
+        Program program;
+        program.menu("mnuVàlvula5_2");
+        PageWindow &page = program.open("frmValvula52");
+        QCOMPARE(page.pictureBox("picCircuit52", 4).x() - page.pictureBox("picCircuit52", 3).x(), 8);
+        QCOMPARE(page.pictureBox("picCircuit52", 5).geometry(), page.pictureBox("picCircuit52", 4).geometry());
+    }
+};
+
+VENTIRO_TEST_MAIN(AnimationTest)
+#include "test_animation.moc"
