@@ -2,6 +2,7 @@
 // folder as <page>/<name>, replacing what is there.
 #include "Artwork.h"
 #include "GifWriter.h"
+#include "IconWriter.h"
 #include "PictureCatalogue.h"
 
 #include <QDir>
@@ -34,7 +35,8 @@ int main(int argc, char **argv)
             const QImage picture = (*drawer)(resource.frame, resource.size);
             if (picture.size() != resource.size)
                 throw std::runtime_error("wrong size for " + resource.name.toStdString());
-            const QByteArray bytes = encodeGif(picture);
+            const bool isIcon = resource.name.endsWith(QLatin1String(".ico"));
+            const QByteArray bytes = isIcon ? encodeIcon(picture) : encodeGif(picture);
             out.mkpath(resource.page);
             QFile file(out.filePath(resource.name));
             if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())

@@ -1,0 +1,334 @@
+// The picture resources: the catalogue, the committed files and their exact
+// format, the home page icon, which pictures may be equal, and that the artwork
+// generator reproduces every committed file byte for byte.
+#include "Artwork.h"
+#include "GifWriter.h"
+#include "IconWriter.h"
+#include "Palette.h"
+#include "PictureCatalogue.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+#include <stdexcept>
+
+static const QDir committedPictures(QStringLiteral(VENTIRO_SOURCE_DIR "/resources/pictures"));
+
+static QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+static QList<PictureResource> drawnResources()
+{
+    QList<PictureResource> drawn;
+    for (const PictureResource &resource : pictureResources())
+        if (resource.drawn)
+            drawn.append(resource);
+    return drawn;
+}
+
+// Walks a GIF file block by block and tells what, if anything, departs from the one
+// form every picture has: GIF89a, a logical screen of the picture size with a
+// 256-entry unsorted global table at 8 bits of colour resolution, background and
+// aspect 0, then exactly one full-size image at (0, 0) without local table or
+// interlace, LZW minimum code size 8, its data sub-blocks, and the trailer.
+static QString gifFormatProblem(const QByteArray &gif, QSize size)
+{
+    const auto *bytes = reinterpret_cast<const uchar *>(gif.constData());
+    const qsizetype length = gif.size();
+    auto word = [&](qsizetype at) { return int(qFromLittleEndian<quint16>(bytes + at)); };
+
+    if (length < 13 || !gif.startsWith("GIF89a"))
+        return QStringLiteral("no GIF89a header");
+    if (word(6) != size.width() || word(8) != size.height())
+        return QStringLiteral("logical screen %1 x %2").arg(word(6)).arg(word(8));
+    if (bytes[10] != 0xF7)
+        return QStringLiteral("screen packed field 0x%1").arg(int(bytes[10]), 2, 16, QLatin1Char('0'));
+    if (bytes[11] != 0 || bytes[12] != 0)
+        return QStringLiteral("background or aspect not 0");
+    qsizetype at = 13 + 3 * 256;
+
+    if (at >= length)
+        return QStringLiteral("ends inside the colour table");
+    if (bytes[at] == 0x21)
+        return QStringLiteral("extension block before the image");
+    if (bytes[at] != 0x2C || at + 10 > length)
+        return QStringLiteral("no image descriptor after the colour table");
+    if (word(at + 1) != 0 || word(at + 3) != 0 || word(at + 5) != size.width() || word(at + 7) != size.height())
+        return QStringLiteral("image not at 0,0 with the full picture size");
+    if (bytes[at + 9] != 0)
+        return QStringLiteral("image packed field 0x%1 (local table or interlace)").arg(int(bytes[at + 9]), 2, 16, QLatin1Char('0'));
+    at += 10;
+
+    if (at >= length || bytes[at] != 8)
+        return QStringLiteral("LZW minimum code size not 8");
+    ++at;
+    while (true) {
+        if (at >= length)
+            return QStringLiteral("image data without terminator");
+        const int blockLength = bytes[at++];
+        if (blockLength == 0)
+            break;
+        at += blockLength;
+    }
+
+    if (at < length && bytes[at] == 0x21)
+        return QStringLiteral("extension block after the image");
+    if (at >= length || bytes[at] != 0x3B)
+        return QStringLiteral("no trailer after the image");
+    if (at + 1 != length)
+        return QStringLiteral("%1 bytes after the trailer").arg(length - at - 1);
+    return {};
+}
+
+static QSet<QRgb> coloursOf(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours;
+}
+
+class TestPictures final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void catalogueHoldsEveryResourceOnce();
+    void artworkAndCatalogueAgree();
+    void formatCheckCatchesDepartures_data();
+    void formatCheckCatchesDepartures();
+    void drawnPicturesAreCommittedInTheirFormat();
+    void homePageIcon();
+    void onlyTheKnownPairsAreIdentical();
+    void generatorReproducesTheCommittedFiles();
+    void writersRefuseColoursOutsideThePalette();
+};
+
+void TestPictures::catalogueHoldsEveryResourceOnce()
+{
+    int frameArrays = 0, frames = 0, images = 0, icons = 0;
+    for (const PictureArray &array : pictureArrays()) {
+        if (array.frames > 0) {
+            ++frameArrays;
+            frames += array.frames;
+            for (const auto &[frame, size] : array.frameSizes)
+                QVERIFY2(frame >= 0 && frame < array.frames, qPrintable(array.control));
+        } else if (array.control == QLatin1String("icon")) {
+            ++icons;
+        } else {
+            ++images;
+        }
+    }
+    QCOMPARE(frameArrays, 23);
+    QCOMPARE(frames, 151);
+    QCOMPARE(images, 28);
+    QCOMPARE(icons, 1);
+
+    const QList<PictureResource> resources = pictureResources();
+    QCOMPARE(resources.size(), 180);
+    QSet<QString> names;
+    for (const PictureResource &resource : resources) {
+        QVERIFY2(!names.contains(resource.name), qPrintable(resource.name));
+        names.insert(resource.name);
+        QVERIFY(resource.name.endsWith(QLatin1String(".gif")) || resource.name == QStringLiteral("frmHidràulica/icon.ico"));
+    }
+    QVERIFY(names.contains(QStringLiteral("frmValvula32/picVàlvula32_1.gif")));
+    QVERIFY(names.contains(QStringLiteral("frmHidràulica/ImgV32Boto.gif")));
+    QVERIFY(names.contains(QStringLiteral("frmValvula52/picVàlvula52_5.gif")));
+}
+
+void TestPictures::artworkAndCatalogueAgree()
+{
+    QSet<QString> drawers;
+    for (const ArtworkEntry &entry : allArtwork()) {
+        const QString key = entry.page + u'/' + entry.control;
+        QVERIFY2(!drawers.contains(key), qPrintable("two drawers for " + key));
+        drawers.insert(key);
+    }
+    QSet<QString> catalogued;
+    for (const PictureArray &array : pictureArrays()) {
+        const QString key = array.page + u'/' + array.control;
+        catalogued.insert(key);
+        QVERIFY2(array.drawn == drawers.contains(key),
+                 qPrintable(key + (array.drawn ? " is marked drawn but has no drawer" : " has a drawer but is not marked drawn")));
+    }
+    for (const QString &key : drawers)
+        QVERIFY2(catalogued.contains(key), qPrintable(key + " is drawn but not catalogued"));
+}
+
+// The format check must itself notice what it is there to catch.
+void TestPictures::formatCheckCatchesDepartures_data()
+{
+    QTest::addColumn<QByteArray>("gif");
+    QTest::addColumn<QString>("problem");
+
+    QImage picture(7, 5, QImage::Format_RGB32);
+    picture.fill(Colour::LightYellow);
+    picture.setPixel(3, 2, Colour::Black);
+    const QByteArray good = encodeGif(picture);
+    const qsizetype image = 13 + 768;
+
+    QTest::newRow("as written") << good << QString();
+    QByteArray otherScreen = good;
+    otherScreen[6] = 8;
+    QTest::newRow("screen size") << otherScreen << "logical screen 8 x 5";
+    QByteArray sorted = good;
+    sorted[10] = char(0xFF);
+    QTest::newRow("sorted table") << sorted << "screen packed field 0xff";
+    const QByteArray control = QByteArray::fromHex("21f9040000000000");
+    QTest::newRow("graphic control") << QByteArray(good).insert(image, control) << "extension block before the image";
+    QByteArray interlaced = good;
+    interlaced[image + 9] = char(0x40);
+    QTest::newRow("interlaced") << interlaced << "image packed field 0x40 (local table or interlace)";
+    QByteArray codeSize = good;
+    codeSize[image + 10] = 7;
+    QTest::newRow("code size 7") << codeSize << "LZW minimum code size not 8";
+    QTest::newRow("comment after") << QByteArray(good).insert(good.size() - 1, QByteArray::fromHex("21fe017800"))
+                                   << "extension block after the image";
+    QTest::newRow("truncated") << good.left(good.size() - 1) << "no trailer after the image";
+    QTest::newRow("trailing byte") << good + '\0' << "1 bytes after the trailer";
+}
+
+void TestPictures::formatCheckCatchesDepartures()
+{
+    QFETCH(QByteArray, gif);
+    QFETCH(QString, problem);
+    QCOMPARE(gifFormatProblem(gif, QSize(7, 5)), problem);
+}
+
+void TestPictures::drawnPicturesAreCommittedInTheirFormat()
+{
+    for (const PictureResource &resource : drawnResources()) {
+        if (!resource.name.endsWith(QLatin1String(".gif")))
+            continue;
+        const QByteArray bytes = readAll(committedPictures.filePath(resource.name));
+        QVERIFY2(!bytes.isEmpty(), qPrintable(resource.name + " is missing"));
+        const QString problem = gifFormatProblem(bytes, resource.size);
+        QVERIFY2(problem.isEmpty(), qPrintable(resource.name + ": " + problem));
+
+        const QImage picture = QImage::fromData(bytes, "GIF");
+        QVERIFY2(!picture.isNull(), qPrintable(resource.name + " does not decode"));
+        QCOMPARE(picture.size(), resource.size);
+        QVERIFY2(coloursOf(picture).size() >= 2, qPrintable(resource.name + " is a single colour"));
+    }
+}
+
+void TestPictures::homePageIcon()
+{
+    const QString name = QStringLiteral("frmHidràulica/icon.ico");
+    const QByteArray bytes = readAll(committedPictures.filePath(name));
+    QCOMPARE(bytes.size(), 1406);
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    QCOMPARE(qFromLittleEndian<quint16>(data + 2), quint16(1));  // an icon ...
+    QCOMPARE(qFromLittleEndian<quint16>(data + 4), quint16(1));  // ... with one image
+    QCOMPARE(int(data[6]), 16);
+    QCOMPARE(int(data[7]), 16);
+    QCOMPARE(qFromLittleEndian<quint32>(data + 14), quint32(1406 - 22));
+    QCOMPARE(qFromLittleEndian<quint32>(data + 18), quint32(22));
+    QCOMPARE(qFromLittleEndian<quint32>(data + 22), quint32(40));
+    QCOMPARE(qFromLittleEndian<qint32>(data + 26), 16);
+    QCOMPARE(qFromLittleEndian<qint32>(data + 30), 32);
+    QCOMPARE(qFromLittleEndian<quint16>(data + 36), quint16(8));
+    QCOMPARE(bytes.right(64), QByteArray(64, '\0'));  // every pixel opaque
+
+    const QImage icon = QImage::fromData(bytes, "ICO").convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(icon.size(), QSize(16, 16));
+    const QSet<QRgb> colours = coloursOf(icon);
+    QVERIFY(colours.contains(Colour::White));
+    QVERIFY(colours.contains(Colour::Red));
+    for (const QRgb colour : colours)
+        QVERIFY2(colour == Colour::White || (qRed(colour) > qGreen(colour) && qGreen(colour) == qBlue(colour)),
+                 qPrintable(QString::number(colour, 16)));
+
+    // The file holds the drawing the right way up: the decoded icon is the drawn one.
+    for (const ArtworkEntry &entry : homePageArtwork())
+        if (entry.control == QLatin1String("icon"))
+            QCOMPARE(icon, entry.draw(-1, QSize(16, 16)).convertToFormat(QImage::Format_ARGB32));
+}
+
+void TestPictures::onlyTheKnownPairsAreIdentical()
+{
+    const QSet<QPair<QString, QString>> allowed = {
+        {QStringLiteral("frmCompressorDePaletes/ImgSimbol.gif"), QStringLiteral("frmCompressorDePistons/ImgSimbol.gif")},
+        {QStringLiteral("frmSimultaneïtat/picVàlvulaSimultaneïtat_0.gif"),
+         QStringLiteral("frmSimultaneïtat/picVàlvulaSimultaneïtat_3.gif")},
+    };
+    QHash<QString, QByteArray> contentOf;
+    QHash<QByteArray, QString> firstWith;
+    for (const PictureResource &resource : drawnResources()) {
+        const QByteArray bytes = readAll(committedPictures.filePath(resource.name));
+        contentOf.insert(resource.name, bytes);
+        const auto other = firstWith.constFind(bytes);
+        if (other == firstWith.constEnd()) {
+            firstWith.insert(bytes, resource.name);
+            continue;
+        }
+        const QPair<QString, QString> pair = qMakePair(qMin(*other, resource.name), qMax(*other, resource.name));
+        QVERIFY2(allowed.contains(pair), qPrintable(pair.first + " and " + pair.second + " are identical"));
+    }
+    for (const auto &[first, second] : allowed)
+        if (contentOf.contains(first) && contentOf.contains(second))
+            QVERIFY2(contentOf[first] == contentOf[second], qPrintable(first + " and " + second + " differ"));
+}
+
+void TestPictures::generatorReproducesTheCommittedFiles()
+{
+    QTemporaryDir output;
+    QVERIFY(output.isValid());
+    QProcess generator;
+    generator.start(QStringLiteral(ARTWORK_PROGRAM), {output.path()});
+    QVERIFY(generator.waitForFinished(120000));
+    QVERIFY2(generator.exitStatus() == QProcess::NormalExit && generator.exitCode() == 0,
+             generator.readAllStandardError().constData());
+
+    QSet<QString> written;
+    QDirIterator files(output.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        written.insert(QDir(output.path()).relativeFilePath(files.next()));
+    QSet<QString> expected;
+    for (const PictureResource &resource : drawnResources())
+        expected.insert(resource.name);
+    QStringList unexpected = QSet<QString>(written).subtract(expected).values();
+    QStringList missing = QSet<QString>(expected).subtract(written).values();
+    unexpected.sort();
+    missing.sort();
+    QVERIFY2(unexpected.isEmpty(), qPrintable("written but not marked drawn: " + unexpected.join(u' ')));
+    QVERIFY2(missing.isEmpty(), qPrintable("marked drawn but not written: " + missing.join(u' ')));
+
+    for (const QString &name : written)
+        QVERIFY2(readAll(QDir(output.path()).filePath(name)) == readAll(committedPictures.filePath(name)),
+                 qPrintable(name + " differs from the committed file; regenerate the pictures"));
+}
+
+void TestPictures::writersRefuseColoursOutsideThePalette()
+{
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(Colour::White);
+    QVERIFY(!encodeGif(picture).isEmpty());
+    QCOMPARE(encodeIcon(picture).size(), 1406);
+
+    picture.setPixel(5, 9, qRgb(254, 0, 0));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, encodeGif(picture));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, encodeIcon(picture));
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    TestPictures test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_pictures.moc"
