@@ -1,6 +1,186 @@
+// The circuit animations and symbols of the three push-button directional valves:
+// a 3/2 valve driving a single-acting cylinder, and 4/2 and 5/2 valves driving a
+// double-acting cylinder. Each circuit frame draws the same layout; only the
+// valve's position, the colours of the air and the piston's stroke change.
 #include "Artwork.h"
+
+#include "Canvas.h"
+#include "Palette.h"
+#include "SymbolParts.h"
+
+namespace {
+
+// Layout shared by the three circuits (the box shows 257 x 265 pixels).
+constexpr QRect kBarrel(60, 46, 108, 44);
+constexpr int kLineRunY = 122;        // the lines from the cylinder turn here towards the valve
+constexpr QPoint kPortSquare(94, 152);
+constexpr int kSquare = 60;
+constexpr int kExhaustStub = 8;
+constexpr int kSupplyStub = 24;
+
+// The symbol pictures (186 x 106).
+constexpr QPoint kSymbolPortSquare(43, 20);
+constexpr int kSymbolSquare = 52;
+constexpr int kSymbolTopStub = 14;
+
+struct CircuitFrame {
+    bool pressed;
+    int stroke;
+};
+
+CylinderSpec singleActingCylinder()
+{
+    return {.barrel = kBarrel, .rodLength = 120, .returnSpring = true};
+}
+
+CylinderSpec doubleActingCylinder()
+{
+    return {.barrel = kBarrel, .rodLength = 107};
+}
+
+ValveDrawing circuitValve(bool pressed, QHash<QString, Air> air)
+{
+    return {.portSquare = kPortSquare, .squareSize = kSquare, .pressed = pressed, .air = std::move(air)};
+}
+
+ValveDrawing symbolValve()
+{
+    return {.portSquare = kSymbolPortSquare, .squareSize = kSymbolSquare, .springLength = 22, .buttonLength = 18};
+}
+
+// The line from a cylinder port down and across to a port on the valve's top edge.
+void drawCylinderLine(QPainter &p, QPoint cylinderPort, QPoint valvePort, Air air)
+{
+    drawWire(p, {cylinderPort, {cylinderPort.x(), kLineRunY}, {valvePort.x(), kLineRunY}, valvePort}, lineColour(air));
+}
+
+// The supply and exhaust ports under the valve: P ends in a pressure source, the
+// others in exhaust triangles. The exhausts sit close under the valve and the
+// source lower down, so the three ports of a 5/2 valve do not crowd each other;
+// a letter stands on the left of the leftmost port and on the right of the others.
+void drawBottomPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing,
+                     int exhaustStub, int supplyStub, int letterSize)
+{
+    int leftmost = 4;
+    for (const ValvePort &port : valve.ports)
+        if (port.edge == Edge::Bottom)
+            leftmost = qMin(leftmost, port.quarter);
+    for (const ValvePort &port : valve.ports) {
+        if (port.edge != Edge::Bottom)
+            continue;
+        const QPoint start = valvePortPoint(valve, drawing, port.name);
+        const bool supply = port.name == QLatin1String("P");
+        const QPoint end = start + QPoint(0, supply ? supplyStub : exhaustStub);
+        drawWire(p, {start, end}, lineColour(drawing.air.value(port.name, Air::None)));
+        const int side = port.quarter == leftmost ? -1 : 1;
+        if (supply) {
+            drawPressureSource(p, end, 7);
+            drawPortLetter(p, end + QPoint(side * 15, 7), port.name, letterSize);
+        } else {
+            drawExhaust(p, end, 6);
+            drawPortLetter(p, end + QPoint(side * 14, 5), port.name, letterSize);
+        }
+    }
+}
+
+// The ports on the valve's top edge, lettered on the outer side of their lines
+// (A on the left, B on the right).
+void letterTopPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing, int dy, int letterSize)
+{
+    for (const ValvePort &port : valve.ports) {
+        if (port.edge != Edge::Top)
+            continue;
+        const int side = port.quarter <= 2 ? -1 : 1;
+        drawPortLetter(p, valvePortPoint(valve, drawing, port.name) + QPoint(side * 10, dy), port.name, letterSize);
+    }
+}
+
+QImage drawCircuit(QSize size, const ValveSymbolSpec &valve, const CylinderSpec &cylinder, const CircuitFrame &frame,
+                   const QHash<QString, Air> &air)
+{
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+    const Air capSide = air.value(QStringLiteral("A"));
+    const Air rodSide = cylinder.returnSpring ? Air::None : air.value(QStringLiteral("B"));
+    drawCylinder(p, cylinder, {frame.stroke, capSide, rodSide});
+
+    const ValveDrawing drawing = circuitValve(frame.pressed, air);
+    const QPoint portA = valvePortPoint(valve, drawing, QStringLiteral("A"));
+    drawCylinderLine(p, capPort(cylinder), portA, capSide);
+    if (!cylinder.returnSpring)
+        drawCylinderLine(p, rodPort(cylinder), valvePortPoint(valve, drawing, QStringLiteral("B")), rodSide);
+    letterTopPorts(p, valve, drawing, -13, 14);
+    drawBottomPorts(p, valve, drawing, kExhaustStub, kSupplyStub, 14);
+    drawValveSymbol(p, valve, drawing);
+    return picture;
+}
+
+QImage drawSymbol(QSize size, const ValveSymbolSpec &valve)
+{
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+    const ValveDrawing drawing = symbolValve();
+    for (const ValvePort &port : valve.ports) {
+        if (port.edge != Edge::Top)
+            continue;
+        const QPoint point = valvePortPoint(valve, drawing, port.name);
+        drawWire(p, {point, point - QPoint(0, kSymbolTopStub)}, Colour::Black);
+    }
+    letterTopPorts(p, valve, drawing, -kSymbolTopStub / 2 - 2, 13);
+    drawBottomPorts(p, valve, drawing, 4, 16, 13);
+    drawValveSymbol(p, valve, drawing);
+    return picture;
+}
+
+// 3/2: at rest A is exhausted through R and P is closed; pressed, P fills the
+// cylinder and the piston moves out against its return spring. As in the section
+// drawings, a line is coloured only while air flows in it.
+QImage drawCircuit32(int frame, QSize size)
+{
+    static constexpr CircuitFrame frames[] = {{false, 0}, {true, 14}, {true, 32}, {true, 50}, {true, 68}};
+    const CircuitFrame &f = frames[frame];
+    const QHash<QString, Air> air = f.pressed
+        ? QHash<QString, Air>{{"A", Air::Pressure}, {"P", Air::Pressure}, {"R", Air::None}}
+        : QHash<QString, Air>{{"A", Air::Exhaust}, {"P", Air::None}, {"R", Air::Exhaust}};
+    return drawCircuit(size, threeTwoValve(), singleActingCylinder(), f, air);
+}
+
+// 4/2: at rest P holds the piston in through B; pressed, P drives it out through A
+// and the rod side empties through T.
+QImage drawCircuit42(int frame, QSize size)
+{
+    static constexpr CircuitFrame frames[] = {{false, 0}, {true, 14}, {true, 30}, {true, 46}, {true, 62}, {true, 82}};
+    const CircuitFrame &f = frames[frame];
+    const QHash<QString, Air> air = f.pressed
+        ? QHash<QString, Air>{{"A", Air::Pressure}, {"B", Air::Exhaust}, {"P", Air::Pressure}, {"T", Air::Exhaust}}
+        : QHash<QString, Air>{{"A", Air::Exhaust}, {"B", Air::Pressure}, {"P", Air::Pressure}, {"T", Air::Exhaust}};
+    return drawCircuit(size, fourTwoValve(QStringLiteral("T")), doubleActingCylinder(), f, air);
+}
+
+// 5/2: as the 4/2, but each cylinder side has its own exhaust: A empties through T,
+// B through R.
+QImage drawCircuit52(int frame, QSize size)
+{
+    static constexpr CircuitFrame frames[] = {{false, 0}, {true, 16}, {true, 34}, {true, 52}, {true, 76}, {true, 82}};
+    const CircuitFrame &f = frames[frame];
+    const QHash<QString, Air> air = f.pressed
+        ? QHash<QString, Air>{{"A", Air::Pressure}, {"B", Air::Exhaust}, {"P", Air::Pressure}, {"R", Air::Exhaust},
+                              {"T", Air::None}}
+        : QHash<QString, Air>{{"A", Air::Exhaust}, {"B", Air::Pressure}, {"P", Air::Pressure}, {"R", Air::None},
+                              {"T", Air::Exhaust}};
+    return drawCircuit(size, fiveTwoValve(), doubleActingCylinder(), f, air);
+}
+
+} // namespace
 
 QList<ArtworkEntry> directionalValveCircuitArtwork()
 {
-    return {};
+    return {
+        {"frmValvula32", "picCircuit32", drawCircuit32},
+        {"frmValvula32", "Image1", [](int, QSize size) { return drawSymbol(size, threeTwoValve()); }},
+        {"frmValvula42", "picCircuit42", drawCircuit42},
+        {"frmValvula42", "imgSimbol4_2", [](int, QSize size) { return drawSymbol(size, fourTwoValve()); }},
+        {"frmValvula52", "picCircuit52", drawCircuit52},
+        {"frmValvula52", "imgSimbol5_2", [](int, QSize size) { return drawSymbol(size, fiveTwoValve()); }},
+    };
 }

@@ -1,0 +1,300 @@
+#include "SymbolParts.h"
+
+#include "DrawingBasics.h"
+#include "Palette.h"
+
+#include <QLineF>
+#include <QPolygonF>
+#include <cmath>
+
+QRgb lineColour(Air air)
+{
+    switch (air) {
+    case Air::Pressure: return Colour::Red;
+    case Air::Exhaust: return Colour::Blue;
+    case Air::None: break;
+    }
+    return Colour::Black;
+}
+
+QRgb chamberColour(Air air)
+{
+    return air == Air::None ? Colour::White : lineColour(air);
+}
+
+void drawWire(QPainter &p, const QList<QPoint> &points, QRgb colour, int width)
+{
+    const int before = width / 2;
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        const QPoint a = points[i - 1];
+        const QPoint b = points[i];
+        const QPoint topLeft(qMin(a.x(), b.x()) - before, qMin(a.y(), b.y()) - before);
+        const QPoint bottomRight(qMax(a.x(), b.x()) - before + width - 1, qMax(a.y(), b.y()) - before + width - 1);
+        p.fillRect(QRect(topLeft, bottomRight), QColor::fromRgb(colour));
+    }
+}
+
+static void fillPolygonF(QPainter &p, const QPolygonF &polygon, QRgb colour)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgb(colour));
+    p.drawPolygon(polygon);
+    p.restore();
+}
+
+void drawFlowArrow(QPainter &p, QPoint tail, QPoint tip, QRgb colour, int width, int headLength, int headHalfWidth)
+{
+    const QLineF shaft(tail, tip);
+    const QPointF along = (QPointF(tip) - QPointF(tail)) / shaft.length();
+    const QPointF across(-along.y(), along.x());
+    const QPointF base = QPointF(tip) - along * headLength;
+    const QPointF halfWidth = across * (width / 2.0);
+    // The shaft reaches a pixel into the head so no gap opens between them.
+    const QPointF shaftEnd = base + along;
+    fillPolygonF(p, QPolygonF({QPointF(tail) + halfWidth, shaftEnd + halfWidth, shaftEnd - halfWidth,
+                               QPointF(tail) - halfWidth}),
+                 colour);
+    fillPolygonF(p, QPolygonF({QPointF(tip), base + across * headHalfWidth, base - across * headHalfWidth}), colour);
+}
+
+void drawBlockedPort(QPainter &p, QPoint edge, int inward, int barWidth, QRgb colour, int width)
+{
+    const QPoint end = edge + QPoint(0, inward);
+    drawWire(p, {edge, end}, colour, width);
+    drawWire(p, {end - QPoint(barWidth / 2, 0), end + QPoint(barWidth / 2, 0)}, colour, width);
+}
+
+void drawZigZagSpring(QPainter &p, const QRect &area, int peaks, QRgb colour, int width)
+{
+    const int segments = 2 * peaks;
+    const double step = double(area.width() - 1) / segments;
+    const int middle = area.top() + area.height() / 2;
+    QPolygon zigzag;
+    for (int i = 0; i <= segments; ++i) {
+        const int x = area.left() + int(std::lround(i * step));
+        int y = middle;
+        if (i != 0 && i != segments)
+            y = (i % 2 == 1) ? area.top() : area.bottom();
+        zigzag << QPoint(x, y);
+    }
+    p.save();
+    p.setPen(QPen(QColor::fromRgb(colour), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(zigzag);
+    p.restore();
+}
+
+static void drawCircleOutline(QPainter &p, QPointF centre, double radius, QRgb colour)
+{
+    // A 2-pixel ring: a filled disc with a white disc inside it.
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgb(colour));
+    p.drawEllipse(centre, radius, radius);
+    p.setBrush(QColor::fromRgb(Colour::White));
+    p.drawEllipse(centre, radius - 2, radius - 2);
+    p.restore();
+}
+
+void drawPressureSource(QPainter &p, QPoint connection, int radius, PressureSourceStyle style)
+{
+    const QPointF centre(connection.x(), connection.y() + radius);
+    drawCircleOutline(p, centre, radius, Colour::Black);
+    if (style == PressureSourceStyle::CircleWithDot) {
+        p.save();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor::fromRgb(Colour::Black));
+        p.drawEllipse(centre, 2.0, 2.0);
+        p.restore();
+        return;
+    }
+    const double size = radius * 0.55;
+    fillPolygonF(p, QPolygonF({centre + QPointF(0, -size), centre + QPointF(size, size * 0.8),
+                               centre + QPointF(-size, size * 0.8)}),
+                 Colour::Black);
+}
+
+void drawExhaust(QPainter &p, QPoint connection, int halfWidth, bool pointingDown)
+{
+    const double height = std::round(halfWidth * 1.6);
+    const double direction = pointingDown ? 1.0 : -1.0;
+    const QPointF base(connection);
+    const QPointF outer[] = {base + QPointF(-halfWidth - 1, 0), base + QPointF(halfWidth + 1, 0),
+                             base + QPointF(0, direction * (height + 2))};
+    fillPolygonF(p, QPolygonF({outer[0], outer[1], outer[2]}), Colour::Black);
+    const QPointF inner[] = {base + QPointF(-halfWidth + 2, direction * 2), base + QPointF(halfWidth - 2, direction * 2),
+                             base + QPointF(0, direction * (height - 2))};
+    fillPolygonF(p, QPolygonF({inner[0], inner[1], inner[2]}), Colour::White);
+}
+
+void drawPortLetter(QPainter &p, QPoint centre, const QString &letter, int pixelSize)
+{
+    drawLetter(p, centre, letter, pixelSize, Colour::Black);
+}
+
+// ---- Directional valves ------------------------------------------------------
+
+ValveSymbolSpec twoTwoValve()
+{
+    return {{{"A", Edge::Top, 2}, {"P", Edge::Bottom, 2}},
+            {{}, {"A", "P"}},
+            {{{"P", "A"}}, {}}};
+}
+
+ValveSymbolSpec threeTwoValve()
+{
+    return {{{"A", Edge::Top, 1}, {"P", Edge::Bottom, 1}, {"R", Edge::Bottom, 3}},
+            {{{"A", "R"}}, {"P"}},
+            {{{"P", "A"}}, {"R"}}};
+}
+
+ValveSymbolSpec fourTwoValve(const QString &exhaust)
+{
+    return {{{"A", Edge::Top, 1}, {"B", Edge::Top, 3}, {exhaust, Edge::Bottom, 1}, {"P", Edge::Bottom, 3}},
+            {{{"A", exhaust}, {"P", "B"}}, {}},
+            {{{"P", "A"}, {"B", exhaust}}, {}}};
+}
+
+ValveSymbolSpec fiveTwoValve()
+{
+    return {{{"A", Edge::Top, 1}, {"B", Edge::Top, 3}, {"T", Edge::Bottom, 1}, {"P", Edge::Bottom, 2},
+             {"R", Edge::Bottom, 3}},
+            {{{"A", "T"}, {"P", "B"}}, {"R"}},
+            {{{"P", "A"}, {"B", "R"}}, {"T"}}};
+}
+
+static const ValvePort &findPort(const ValveSymbolSpec &valve, const QString &name)
+{
+    for (const ValvePort &port : valve.ports)
+        if (port.name == name)
+            return port;
+    qFatal("valve symbol has no port %s", qPrintable(name));
+}
+
+// The point of `port` on the outer edge line of the square whose top-left corner is `square`.
+static QPoint portOnSquare(const ValvePort &port, QPoint square, int size)
+{
+    const int x = square.x() + size * port.quarter / 4;
+    return {x, port.edge == Edge::Top ? square.y() : square.y() + size};
+}
+
+static void drawPosition(QPainter &p, const ValveSymbolSpec &valve, const ValvePosition &position, QPoint square,
+                         int size, const QHash<QString, Air> &air)
+{
+    // Arrows run from the inner side of one edge line to the inner side of the other.
+    const auto inside = [&](const ValvePort &port) {
+        const QPoint onEdge = portOnSquare(port, square, size);
+        return port.edge == Edge::Top ? onEdge + QPoint(0, 1) : onEdge - QPoint(0, 1);
+    };
+    for (const auto &[from, to] : position.flows) {
+        const QRgb colour = lineColour(air.value(from, Air::None));
+        drawFlowArrow(p, inside(findPort(valve, from)), inside(findPort(valve, to)), colour, kLineWidth,
+                      size / 5, size / 12);
+    }
+    const int stem = size / 5;
+    for (const QString &name : position.blocked) {
+        const ValvePort &port = findPort(valve, name);
+        const int inward = port.edge == Edge::Top ? stem : -stem;
+        drawBlockedPort(p, portOnSquare(port, square, size), inward, stem, Colour::Black);
+    }
+}
+
+static void drawPushButton(QPainter &p, QPoint attach, int length, int squareSize)
+{
+    const int headRadius = squareSize / 8;
+    const int stemEnd = attach.x() + length - headRadius;
+    drawWire(p, {attach, {stemEnd, attach.y()}}, Colour::Black);
+    drawWire(p, {{stemEnd, attach.y() - headRadius}, {stemEnd, attach.y() + headRadius}}, Colour::Black);
+    p.save();
+    p.setPen(QPen(QColor::fromRgb(Colour::Black), kLineWidth, Qt::SolidLine, Qt::FlatCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(stemEnd - headRadius - 0.5, attach.y() - headRadius - 0.5, 2 * headRadius, 2 * headRadius),
+              -90 * 16, 180 * 16);
+    p.restore();
+}
+
+void drawValveSymbol(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing)
+{
+    const int size = drawing.squareSize;
+    const QPoint restSquare = drawing.portSquare - QPoint(drawing.pressed ? size : 0, 0);
+    const QPoint pressedSquare = restSquare + QPoint(size, 0);
+    const int top = restSquare.y();
+    const int bottom = top + size;
+    const int left = restSquare.x();
+    const int right = left + 2 * size;
+
+    p.fillRect(QRect(left, top, 2 * size, size), QColor::fromRgb(Colour::White));
+    drawWire(p, {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}}, Colour::Black);
+    drawWire(p, {{left + size, top}, {left + size, bottom}}, Colour::Black);
+
+    const QHash<QString, Air> noAir;
+    drawPosition(p, valve, valve.atRest, restSquare, size, drawing.pressed ? noAir : drawing.air);
+    drawPosition(p, valve, valve.pressed, pressedSquare, size, drawing.pressed ? drawing.air : noAir);
+
+    const int springLength = drawing.pressed ? drawing.springLength * 6 / 10 : drawing.springLength;
+    const int springHalfHeight = size * 3 / 10;
+    const int middle = top + size / 2;
+    drawZigZagSpring(p, QRect(left - springLength, middle - springHalfHeight, springLength, 2 * springHalfHeight + 1), 3,
+                     Colour::Black);
+    drawPushButton(p, {right, middle}, drawing.buttonLength, size);
+}
+
+QPoint valvePortPoint(const ValveSymbolSpec &valve, const ValveDrawing &drawing, const QString &port)
+{
+    return portOnSquare(findPort(valve, port), drawing.portSquare, drawing.squareSize);
+}
+
+// ---- Cylinders ----------------------------------------------------------------
+
+static constexpr int kBarrelWall = 2;
+
+static QRect barrelInside(const CylinderSpec &cylinder)
+{
+    return cylinder.barrel.adjusted(kBarrelWall, kBarrelWall, -kBarrelWall, -kBarrelWall);
+}
+
+int pistonLeft(const CylinderSpec &cylinder, int stroke)
+{
+    return barrelInside(cylinder).left() + cylinder.restGap + stroke;
+}
+
+int rodTip(const CylinderSpec &cylinder, int stroke)
+{
+    return pistonLeft(cylinder, stroke) + cylinder.pistonWidth + cylinder.rodLength - 1;
+}
+
+QPoint capPort(const CylinderSpec &cylinder)
+{
+    const QRect inside = barrelInside(cylinder);
+    return {inside.left() + cylinder.restGap / 2 + 1, cylinder.barrel.bottom() - 1};
+}
+
+QPoint rodPort(const CylinderSpec &cylinder)
+{
+    const QRect inside = barrelInside(cylinder);
+    return {inside.right() - cylinder.restGap / 2 + 1, cylinder.barrel.bottom() - 1};
+}
+
+void drawCylinder(QPainter &p, const CylinderSpec &cylinder, const CylinderState &state)
+{
+    const QRect inside = barrelInside(cylinder);
+    const int piston = pistonLeft(cylinder, state.stroke);
+    const int pistonRight = piston + cylinder.pistonWidth - 1;
+
+    p.fillRect(cylinder.barrel, QColor::fromRgb(Colour::Black));
+    p.fillRect(QRect(QPoint(inside.left(), inside.top()), QPoint(piston - 1, inside.bottom())),
+               QColor::fromRgb(chamberColour(state.capSide)));
+    p.fillRect(QRect(QPoint(pistonRight + 1, inside.top()), inside.bottomRight()),
+               QColor::fromRgb(chamberColour(state.rodSide)));
+    fillOutlined(p, QRect(QPoint(piston, inside.top()), QPoint(pistonRight, inside.bottom())), Colour::MidGrey);
+
+    const int rodTop = inside.center().y() - cylinder.rodThickness / 2 + 1;
+    fillOutlined(p, QRect(QPoint(pistonRight, rodTop), QPoint(rodTip(cylinder, state.stroke), rodTop + cylinder.rodThickness - 1)),
+                 Colour::MidGrey);
+
+    if (cylinder.returnSpring) {
+        const QRect chamber(QPoint(pistonRight + 1, inside.top() + 3), QPoint(inside.right(), inside.bottom() - 3));
+        drawZigZagSpring(p, chamber, 4, Colour::Black);
+    }
+}

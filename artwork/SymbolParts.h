@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+#include <QRgb>
+#include <QString>
+#include <QStringList>
+
+// Circuit-symbol pieces shared by every circuit and symbol picture: air lines,
+// flow arrows, springs, pressure sources, exhausts, directional valve envelopes and
+// cylinders.
+//
+// Geometry convention: a line of width w drawn "at" x covers the pixel columns
+// x - w/2 .. x - w/2 + w - 1, so a 2-pixel line at x covers x - 1 and x and its
+// centre lies on the pixel boundary x. Squares, port lines and arrows all use it,
+// which keeps them lined up pixel for pixel.
+
+// What the air in a line or chamber is doing, and the colour that shows it.
+enum class Air { None, Pressure, Exhaust };
+QRgb lineColour(Air air);     // black, red, blue
+QRgb chamberColour(Air air);  // white, red, blue
+
+inline constexpr int kLineWidth = 2;
+
+// A line made of horizontal and vertical segments through `points`.
+void drawWire(QPainter &p, const QList<QPoint> &points, QRgb colour, int width = kLineWidth);
+
+// A flow arrow from `tail` to `tip` in any direction, with a filled head.
+void drawFlowArrow(QPainter &p, QPoint tail, QPoint tip, QRgb colour, int width = kLineWidth,
+                   int headLength = 10, int headHalfWidth = 4);
+
+// A blocked port: a stem from `edge` going `inward` pixels (negative goes up) ending
+// in a crossbar `barWidth` wide.
+void drawBlockedPort(QPainter &p, QPoint edge, int inward, int barWidth, QRgb colour, int width = kLineWidth);
+
+// A zig-zag spring lying along `area` from its left to its right side; its
+// `peaks` stay the same when it is compressed, only closer together.
+void drawZigZagSpring(QPainter &p, const QRect &area, int peaks, QRgb colour, int width = 1);
+
+enum class PressureSourceStyle { CircleWithDot, CircleWithTriangle };
+// A pressure source hanging below `connection`, where its line ends.
+void drawPressureSource(QPainter &p, QPoint connection, int radius = 7,
+                        PressureSourceStyle style = PressureSourceStyle::CircleWithDot);
+// An exhaust to atmosphere: an open triangle pointing away from `connection`.
+void drawExhaust(QPainter &p, QPoint connection, int halfWidth = 6, bool pointingDown = true);
+
+void drawPortLetter(QPainter &p, QPoint centre, const QString &letter, int pixelSize = 14);
+
+// ---- Directional valves ------------------------------------------------------
+
+enum class Edge { Top, Bottom };
+
+// A port of the valve: where it meets the square, counted in quarters of the
+// square's side from its left edge.
+struct ValvePort {
+    QString name;
+    Edge edge;
+    int quarter;
+};
+
+// The connections one square shows: arrows from port to port, and blocked ports.
+struct ValvePosition {
+    QList<QPair<QString, QString>> flows;  // from, to
+    QStringList blocked;
+};
+
+// A valve with two positions worked by a push button at the right and returned by
+// a spring at the left: the left square is the rest position, the right square the
+// pressed one.
+struct ValveSymbolSpec {
+    QList<ValvePort> ports;
+    ValvePosition atRest;
+    ValvePosition pressed;
+};
+
+ValveSymbolSpec twoTwoValve();
+ValveSymbolSpec threeTwoValve();
+ValveSymbolSpec fourTwoValve(const QString &exhaust = QStringLiteral("R"));
+ValveSymbolSpec fiveTwoValve();
+
+struct ValveDrawing {
+    QPoint portSquare;   // top-left corner of the square lined up with the ports
+    int squareSize = 60;
+    bool pressed = false;  // the right square is at the ports, the spring compressed
+    QHash<QString, Air> air;  // colours the arrows of the square at the ports by where they start
+    int springLength = 30;    // at rest; pressed it is squeezed to 60 %
+    int buttonLength = 20;
+};
+
+void drawValveSymbol(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing);
+// Where the line of `port` meets the square at the ports.
+QPoint valvePortPoint(const ValveSymbolSpec &valve, const ValveDrawing &drawing, const QString &port);
+
+// ---- Cylinders ----------------------------------------------------------------
+
+// A cylinder lying on its side with the rod to the right. The barrel is outlined
+// 2 pixels wide; the piston starts `restGap` pixels from the inner left wall and
+// moves `stroke` pixels to the right.
+struct CylinderSpec {
+    QRect barrel;
+    int pistonWidth = 10;
+    int rodThickness = 10;
+    int rodLength = 107;      // from the piston's right face to the rod tip
+    int restGap = 6;
+    bool returnSpring = false;  // single-acting: a spring in the rod-side chamber
+};
+
+struct CylinderState {
+    int stroke = 0;
+    Air capSide = Air::None;
+    Air rodSide = Air::None;
+};
+
+void drawCylinder(QPainter &p, const CylinderSpec &cylinder, const CylinderState &state);
+int pistonLeft(const CylinderSpec &cylinder, int stroke);
+int rodTip(const CylinderSpec &cylinder, int stroke);  // last column of the rod
+// The points under the barrel where the lines of the two chambers join it.
+QPoint capPort(const CylinderSpec &cylinder);
+QPoint rodPort(const CylinderSpec &cylinder);

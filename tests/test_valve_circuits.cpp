@@ -1,0 +1,179 @@
+// Checks the committed circuit animations and symbols of the directional valve
+// pages against what each frame must show: the colour code, the piston moving
+// out, the rod running past the box, the valve switching, and the parts that
+// stay in place.
+#include "PictureCatalogue.h"
+
+#include <QImage>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kPistonGrey = qRgb(132, 132, 132);
+constexpr int kBoxWidth = 257;
+
+// Where the circuit pictures place their parts.
+constexpr int kPistonRow = 51;            // inside the barrel, above the rod
+constexpr int kRodRow = 67;
+constexpr QPoint kBarrelTopLeft(60, 46);
+constexpr QPoint kBarrelBottomRight(167, 89);
+constexpr QPoint kLineA(109, 140);        // the line entering port A of the valve
+constexpr QPoint kLineB(139, 140);
+constexpr QPoint kCylinderLineA(65, 105); // the same lines leaving the cylinder
+constexpr QPoint kCylinderLineB(163, 105);
+constexpr QRect kSquareAtPorts(96, 154, 56, 56);
+constexpr int kValveTopRow = 156;         // crosses the valve envelope above the spring
+constexpr int kSquareSide = 60;
+
+QImage committed(const QString &name)
+{
+    QImage picture(QStringLiteral(VENTIRO_SOURCE_DIR "/resources/pictures/") + name);
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage circuitFrame(const QString &page, const QString &control, int frame)
+{
+    return committed(framePictureName(page, control, frame));
+}
+
+QSet<QRgb> coloursIn(const QImage &picture, const QRect &area)
+{
+    QSet<QRgb> colours;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            colours.insert(picture.pixel(x, y));
+    return colours;
+}
+
+int firstInRow(const QImage &picture, int row, QRgb colour)
+{
+    for (int x = 0; x < picture.width(); ++x)
+        if (picture.pixel(x, row) == colour)
+            return x;
+    return -1;
+}
+
+int lastInRow(const QImage &picture, int row, QRgb colour)
+{
+    for (int x = picture.width() - 1; x >= 0; --x)
+        if (picture.pixel(x, row) == colour)
+            return x;
+    return -1;
+}
+
+struct Circuit {
+    const char *page;
+    const char *control;
+    int frames;
+    int firstFrameBeyondBox;  // the rod tip is cut by the box from this frame on
+    bool doubleActing;
+};
+
+const Circuit kCircuits[] = {
+    {"frmValvula32", "picCircuit32", 5, 4, false},
+    {"frmValvula42", "picCircuit42", 6, 5, true},
+    {"frmValvula52", "picCircuit52", 6, 4, true},
+};
+
+} // namespace
+
+class TestValveCircuits final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void picturesHaveTheirCatalogueSizes()
+    {
+        const QStringList controls = {"picCircuit32", "Image1", "picCircuit42", "imgSimbol4_2", "picCircuit52",
+                                      "imgSimbol5_2"};
+        int checked = 0;
+        for (const PictureResource &resource : pictureResources()) {
+            if (!resource.page.startsWith(QLatin1String("frmValvula")) || !controls.contains(resource.control))
+                continue;
+            QVERIFY2(resource.drawn, qPrintable(resource.name));
+            QCOMPARE(committed(resource.name).size(), resource.size);
+            ++checked;
+        }
+        QCOMPARE(checked, 5 + 6 + 6 + 3);
+    }
+
+    void restFrameExhaustsAndPressedFramesDrive()
+    {
+        for (const Circuit &circuit : kCircuits) {
+            for (int frame = 0; frame < circuit.frames; ++frame) {
+                const QImage picture = circuitFrame(circuit.page, circuit.control, frame);
+                const QString where = QStringLiteral("%1 frame %2").arg(circuit.control).arg(frame);
+                const QRgb capSide = frame == 0 ? kBlue : kRed;
+                const QRgb rodSide = frame == 0 ? kRed : kBlue;
+                QVERIFY2(picture.pixel(kLineA) == capSide, qPrintable(where));
+                QVERIFY2(picture.pixel(kCylinderLineA) == capSide, qPrintable(where));
+                if (circuit.doubleActing) {
+                    QVERIFY2(picture.pixel(kLineB) == rodSide, qPrintable(where));
+                    QVERIFY2(picture.pixel(kCylinderLineB) == rodSide, qPrintable(where));
+                    // Both connections of the square at the ports carry air.
+                    const QSet<QRgb> arrows = coloursIn(picture, kSquareAtPorts);
+                    QVERIFY2(arrows.contains(kRed) && arrows.contains(kBlue), qPrintable(where));
+                } else {
+                    // The 3/2 valve at rest only exhausts; pressed it only supplies.
+                    const QSet<QRgb> colours = coloursIn(picture, picture.rect());
+                    QVERIFY2(colours.contains(frame == 0 ? kBlue : kRed), qPrintable(where));
+                    QVERIFY2(!colours.contains(frame == 0 ? kRed : kBlue), qPrintable(where));
+                }
+            }
+        }
+    }
+
+    void pistonMovesOutAndRodLeavesTheBox()
+    {
+        for (const Circuit &circuit : kCircuits) {
+            int previousPiston = -1;
+            for (int frame = 0; frame < circuit.frames; ++frame) {
+                const QImage picture = circuitFrame(circuit.page, circuit.control, frame);
+                const QString where = QStringLiteral("%1 frame %2").arg(circuit.control).arg(frame);
+                const int piston = firstInRow(picture, kPistonRow, kPistonGrey);
+                QVERIFY2(piston > previousPiston, qPrintable(where));
+                previousPiston = piston;
+                const int rodEnd = lastInRow(picture, kRodRow, kPistonGrey);
+                QVERIFY2((rodEnd >= kBoxWidth) == (frame >= circuit.firstFrameBeyondBox), qPrintable(where));
+            }
+        }
+    }
+
+    void pressingShiftsTheValveByOneSquare()
+    {
+        for (const Circuit &circuit : kCircuits) {
+            const QImage rest = circuitFrame(circuit.page, circuit.control, 0);
+            const QImage pressed = circuitFrame(circuit.page, circuit.control, 1);
+            QCOMPARE(firstInRow(rest, kValveTopRow, kBlack) - firstInRow(pressed, kValveTopRow, kBlack), kSquareSide);
+        }
+    }
+
+    void staticPartsStayInPlace()
+    {
+        for (const Circuit &circuit : kCircuits) {
+            for (int frame = 0; frame < circuit.frames; ++frame) {
+                const QImage picture = circuitFrame(circuit.page, circuit.control, frame);
+                const QString where = QStringLiteral("%1 frame %2").arg(circuit.control).arg(frame);
+                QVERIFY2(picture.pixel(kBarrelTopLeft) == kBlack, qPrintable(where));
+                QVERIFY2(picture.pixel(kBarrelBottomRight) == kBlack, qPrintable(where));
+                QVERIFY2(picture.pixel(kBarrelTopLeft - QPoint(1, 1)) == kWhite, qPrintable(where));
+            }
+        }
+    }
+
+    void symbolsAreBlackOnWhite()
+    {
+        for (const char *name : {"frmValvula32/Image1.gif", "frmValvula42/imgSimbol4_2.gif",
+                                 "frmValvula52/imgSimbol5_2.gif"}) {
+            const QImage symbol = committed(QString::fromUtf8(name));
+            QCOMPARE(coloursIn(symbol, symbol.rect()), (QSet<QRgb>{kBlack, kWhite}));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestValveCircuits)
+#include "test_valve_circuits.moc"
