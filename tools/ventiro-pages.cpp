@@ -49,9 +49,9 @@ void row(const QStringList &columns)
     out << columns.join(u'\t') << '\n';
 }
 
-void printLabel(const QString &page, int position, const LabelRecord &l, const QString &container)
+void printLabel(const QString &page, const QString &position, const LabelRecord &l, const QString &container)
 {
-    row({page, QString::number(position), "label", l.name, index(l.index), rect(l.rect), '"' + l.caption + '"',
+    row({page, position, "label", l.name, index(l.index), rect(l.rect), '"' + l.caption + '"',
          font(l.font), hex(l.background) + "/" + hex(l.foreground), alignment(l.alignment),
          QString::number(l.tabIndex), "", container});
 }
@@ -65,7 +65,7 @@ void printPage(const PageDescription &d)
         std::visit([&](const auto &r) {
             using T = std::decay_t<decltype(r)>;
             if constexpr (std::is_same_v<T, LabelRecord>) {
-                printLabel(d.name, position, r, "");
+                printLabel(d.name, QString::number(position), r, "");
             } else if constexpr (std::is_same_v<T, ButtonRecord>) {
                 row({d.name, QString::number(position), "button", r.name, "", rect(r.rect), '"' + r.caption + '"',
                      "(default)", r.maskColour ? "mask " + hex(*r.maskColour) : "", "centre",
@@ -74,8 +74,10 @@ void printPage(const PageDescription &d)
                 row({d.name, QString::number(position), "picturebox", r.name, index(r.index), rect(r.rect), r.picture,
                      "", hex(r.background) + "/" + hex(r.foreground), "", QString::number(r.tabIndex),
                      r.visible ? "visible" : "hidden", ""});
+                int childPosition = 1;
                 for (const LabelRecord &child : r.children)
-                    printLabel(d.name, position, child, r.name + "(" + index(r.index) + ")");
+                    printLabel(d.name, QStringLiteral("%1.%2").arg(position).arg(childPosition++), child,
+                               r.name + "(" + index(r.index) + ")");
             } else if constexpr (std::is_same_v<T, ImageRecord>) {
                 row({d.name, QString::number(position), "image", r.name, "", rect(r.rect), r.picture, "", "", "", "",
                      "", ""});

@@ -1,0 +1,162 @@
+// Consistency of every page description with its handlers and with the picture
+// catalogue: the faults a slip in a layout table or a handler table would cause.
+#include "TestSupport.h"
+
+#include "AnimationChannel.h"
+#include "PageRegistry.h"
+#include "PictureCatalogue.h"
+
+#include <QSet>
+
+class PageDescriptionsTest final : public QObject {
+    Q_OBJECT
+
+private:
+    static QList<PageContent> allPages()
+    {
+        QList<PageContent> pages;
+        for (const RegistryEntry &entry : pageRegistry())
+            if (entry.content)
+                pages.append(entry.content());
+        return pages;
+    }
+
+    static QHash<QString, QList<const PictureBoxRecord *>> frameArrays(const PageDescription &description)
+    {
+        QHash<QString, QList<const PictureBoxRecord *>> arrays;
+        for (const ControlRecord &record : description.controls)
+            if (const auto *box = std::get_if<PictureBoxRecord>(&record))
+                arrays[box->name].append(box);
+        return arrays;
+    }
+
+private slots:
+    void tabIndicesRunFromZeroWithoutGapsOnEveryPage()
+    {
+        for (const PageContent &page : allPages()) {
+            QList<int> tabs;
+            for (const ControlRecord &record : page.description.controls) {
+                std::visit([&](const auto &r) {
+                    if constexpr (requires { r.tabIndex; })
+                        tabs.append(r.tabIndex);
+                    if constexpr (requires { r.children; })
+                        for (const LabelRecord &child : r.children)
+                            tabs.append(child.tabIndex);
+                }, record);
+            }
+            std::sort(tabs.begin(), tabs.end());
+            for (int i = 0; i < tabs.size(); ++i)
+                QVERIFY2(tabs[i] == i, qUtf8Printable(page.description.name + ": tab index " + QString::number(i)));
+        }
+    }
+
+    void frameArraysMatchTheCatalogue()
+    {
+        QHash<QString, PictureArray> catalogue;
+        for (const PictureArray &array : pictureArrays())
+            catalogue.insert(array.page + u'/' + array.control, array);
+        int arrays = 0;
+        for (const PageContent &page : allPages()) {
+            const auto found = frameArrays(page.description);
+            for (auto it = found.begin(); it != found.end(); ++it) {
+                ++arrays;
+                const QString where = page.description.name + u'/' + it.key();
+                QVERIFY2(catalogue.contains(where), qUtf8Printable(where));
+                const PictureArray &entry = catalogue[where];
+                QSet<int> indices;
+                int visible = 0;
+                for (const PictureBoxRecord *box : it.value()) {
+                    indices.insert(*box->index);
+                    visible += box->visible;
+                    QCOMPARE(box->picture, framePictureName(page.description.name, it.key(), *box->index));
+                }
+                QCOMPARE(indices.size(), entry.frames);
+                QCOMPARE(*std::max_element(indices.begin(), indices.end()), entry.frames - 1);
+                QVERIFY2(visible <= 1, qUtf8Printable(where));
+            }
+        }
+        QCOMPARE(arrays, 23);
+    }
+
+    void everyPictureReferenceResolvesToACatalogueEntry()
+    {
+        QHash<QString, QSize> sizes;
+        for (const PictureResource &resource : pictureResources())
+            sizes.insert(resource.name, resource.size);
+        int images = 0;
+        for (const PageContent &page : allPages()) {
+            if (!page.description.icon.isEmpty())
+                QVERIFY(sizes.contains(page.description.icon));
+            for (const ControlRecord &record : page.description.controls) {
+                if (const auto *box = std::get_if<PictureBoxRecord>(&record))
+                    QVERIFY2(sizes.contains(box->picture), qUtf8Printable(box->picture));
+                if (const auto *image = std::get_if<ImageRecord>(&record)) {
+                    ++images;
+                    QVERIFY2(sizes.contains(image->picture), qUtf8Printable(image->picture));
+                    // An image is exactly as large as its picture.
+                    QCOMPARE(QSize(image->rect.width, image->rect.height), sizes[image->picture] * TwipsPerPixel);
+                }
+            }
+        }
+        QCOMPARE(images, 28);
+    }
+
+    void handlersNameControlsThePageHasAndTickTheirOwnArrays()
+    {
+        for (const RegistryEntry &entry : pageRegistry()) {
+            if (!entry.content)
+                continue;
+            const PageContent content = entry.content();
+            QSet<QString> names;
+            QSet<QString> buttons, timers;
+            for (const ControlRecord &record : content.description.controls) {
+                names.insert(recordName(record));
+                if (std::holds_alternative<ButtonRecord>(record))
+                    buttons.insert(recordName(record));
+                if (std::holds_alternative<TimerRecord>(record))
+                    timers.insert(recordName(record));
+            }
+            QSet<QString> clicked, ticked;
+            for (const HandlerBinding &binding : content.handlers) {
+                QVERIFY2(binding.control.isEmpty() || names.contains(binding.control),
+                         qUtf8Printable(entry.page + ": " + binding.control));
+                if (binding.event == PageEvent::Click)
+                    clicked.insert(binding.control);
+                if (binding.event == PageEvent::Timer)
+                    ticked.insert(binding.control);
+            }
+            QCOMPARE(clicked, buttons);  // every button does something
+            QCOMPARE(ticked, timers);    // every timer steps a channel
+        }
+    }
+
+    void eachTimerStepsTheArrayWithItsOwnFrameCount()
+    {
+        // Run every page's ticks against the built page at each second of a
+        // minute: a wrong modulus or array name fails on a missing frame.
+        for (const RegistryEntry &entry : pageRegistry()) {
+            if (entry.kind != PageKind::Component)
+                continue;
+            Program program;
+            program.navigator.openComponentPage(entry.page);
+            PageWindow &page = program.open(entry.page);
+            const auto arrays = frameArrays(page.description());
+            for (int second = 0; second < 60; ++second) {
+                program.clock.setSecond(second);
+                for (const QString &timer : {QStringLiteral("tmrRellotge"), QStringLiteral("tmrRellotge1")}) {
+                    program.fire(entry.page, timer);
+                    const auto after = program.navigator.instance(entry.page)->variables.storedFrames;
+                    for (auto it = after.begin(); it != after.end(); ++it)
+                        QVERIFY(it.value() && *it.value() < arrays[it.key()].size());
+                }
+            }
+            const auto stored = program.navigator.instance(entry.page)->variables.storedFrames;
+            QCOMPARE(stored.size(), arrays.size());  // each array has its own channel
+            for (auto it = stored.begin(); it != stored.end(); ++it)
+                QCOMPARE(*it.value(), qint16(59 % arrays[it.key()].size()));
+        }
+    }
+};
+
+VENTIRO_TEST_MAIN(PageDescriptionsTest)
+#include "test_page_descriptions.moc"
