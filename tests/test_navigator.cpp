@@ -156,6 +156,40 @@ private slots:
         QVERIFY(!program.navigator.instance("frmFiltre")->variables.storedFrames.contains("picFiltre"));
     }
 
+    void afterReturningTheHomePageLooksAsAtStartUp()
+    {
+        Program program;
+        auto snapshot = [&program] {
+            PageWindow &home = program.open(HomePageName);
+            QImage image(home.surface()->size(), QImage::Format_RGB32);
+            home.surface()->render(&image);
+            return image;
+        };
+        const QImage atStartUp = snapshot();
+        QCOMPARE(atStartUp.size(), QSize(792, 722));
+        program.menu("mnuÈmbol");
+        program.open("frmCompressorDePistons").button("cmdSortir").click();
+        QCOMPARE(snapshot(), atStartUp);
+    }
+
+    void betweenOperationsOnlyOnePagesPicturesAreHeld()
+    {
+        Program program;
+        for (const QString &menu : {"mnuVàlvula3_2", "mnuVàlvula4_2", "mnuPaletes", "mnuReguladora"}) {
+            program.menu(menu);
+            program.settle();
+            QSet<QObject *> pages;
+            for (QWidget *widget : QApplication::allWidgets())
+                if (qobject_cast<FrameBox *>(widget)) {
+                    QWidget *page = widget;
+                    while (page && !qobject_cast<PageWindow *>(page))
+                        page = page->parentWidget();
+                    pages.insert(page);
+                }
+            QCOMPARE(pages.size(), 1);
+        }
+    }
+
     void closingAPageThatIsNotOpenDoesNothing()
     {
         Program program;
