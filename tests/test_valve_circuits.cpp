@@ -2,18 +2,16 @@
 // pages against what each frame must show: the colour code, the piston moving
 // out, the rod running past the box, the valve switching, and the parts that
 // stay in place.
-#include "PictureCatalogue.h"
+#include "PictureInspection.h"
 
 #include <QImage>
 #include <QSet>
 #include <QtTest>
 
+using namespace PictureInspection;
+
 namespace {
 
-constexpr QRgb kRed = qRgb(255, 0, 0);
-constexpr QRgb kBlue = qRgb(0, 0, 255);
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kPistonGrey = qRgb(132, 132, 132);
 constexpr int kBoxWidth = 257;
 
@@ -30,40 +28,9 @@ constexpr QRect kSquareAtPorts(96, 154, 56, 56);
 constexpr int kValveTopRow = 156;         // crosses the valve envelope above the spring
 constexpr int kSquareSide = 60;
 
-QImage committed(const QString &name)
-{
-    QImage picture(QStringLiteral(VENTIRO_SOURCE_DIR "/resources/pictures/") + name);
-    return picture.convertToFormat(QImage::Format_RGB32);
-}
-
 QImage circuitFrame(const QString &page, const QString &control, int frame)
 {
     return committed(framePictureName(page, control, frame));
-}
-
-QSet<QRgb> coloursIn(const QImage &picture, const QRect &area)
-{
-    QSet<QRgb> colours;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            colours.insert(picture.pixel(x, y));
-    return colours;
-}
-
-int firstInRow(const QImage &picture, int row, QRgb colour)
-{
-    for (int x = 0; x < picture.width(); ++x)
-        if (picture.pixel(x, row) == colour)
-            return x;
-    return -1;
-}
-
-int lastInRow(const QImage &picture, int row, QRgb colour)
-{
-    for (int x = picture.width() - 1; x >= 0; --x)
-        if (picture.pixel(x, row) == colour)
-            return x;
-    return -1;
 }
 
 struct Circuit {
@@ -107,8 +74,8 @@ private slots:
             for (int frame = 0; frame < circuit.frames; ++frame) {
                 const QImage picture = circuitFrame(circuit.page, circuit.control, frame);
                 const QString where = QStringLiteral("%1 frame %2").arg(circuit.control).arg(frame);
-                const QRgb capSide = frame == 0 ? kBlue : kRed;
-                const QRgb rodSide = frame == 0 ? kRed : kBlue;
+                const QRgb capSide = frame == 0 ? Blue : Red;
+                const QRgb rodSide = frame == 0 ? Red : Blue;
                 QVERIFY2(picture.pixel(kLineA) == capSide, qPrintable(where));
                 QVERIFY2(picture.pixel(kCylinderLineA) == capSide, qPrintable(where));
                 if (circuit.doubleActing) {
@@ -116,12 +83,12 @@ private slots:
                     QVERIFY2(picture.pixel(kCylinderLineB) == rodSide, qPrintable(where));
                     // Both connections of the square at the ports carry air.
                     const QSet<QRgb> arrows = coloursIn(picture, kSquareAtPorts);
-                    QVERIFY2(arrows.contains(kRed) && arrows.contains(kBlue), qPrintable(where));
+                    QVERIFY2(arrows.contains(Red) && arrows.contains(Blue), qPrintable(where));
                 } else {
                     // The 3/2 valve at rest only exhausts; pressed it only supplies.
                     const QSet<QRgb> colours = coloursIn(picture, picture.rect());
-                    QVERIFY2(colours.contains(frame == 0 ? kBlue : kRed), qPrintable(where));
-                    QVERIFY2(!colours.contains(frame == 0 ? kRed : kBlue), qPrintable(where));
+                    QVERIFY2(colours.contains(frame == 0 ? Blue : Red), qPrintable(where));
+                    QVERIFY2(!colours.contains(frame == 0 ? Red : Blue), qPrintable(where));
                 }
             }
         }
@@ -148,7 +115,7 @@ private slots:
         for (const Circuit &circuit : kCircuits) {
             const QImage rest = circuitFrame(circuit.page, circuit.control, 0);
             const QImage pressed = circuitFrame(circuit.page, circuit.control, 1);
-            QCOMPARE(firstInRow(rest, kValveTopRow, kBlack) - firstInRow(pressed, kValveTopRow, kBlack), kSquareSide);
+            QCOMPARE(firstInRow(rest, kValveTopRow, Black) - firstInRow(pressed, kValveTopRow, Black), kSquareSide);
         }
     }
 
@@ -158,9 +125,9 @@ private slots:
             for (int frame = 0; frame < circuit.frames; ++frame) {
                 const QImage picture = circuitFrame(circuit.page, circuit.control, frame);
                 const QString where = QStringLiteral("%1 frame %2").arg(circuit.control).arg(frame);
-                QVERIFY2(picture.pixel(kBarrelTopLeft) == kBlack, qPrintable(where));
-                QVERIFY2(picture.pixel(kBarrelBottomRight) == kBlack, qPrintable(where));
-                QVERIFY2(picture.pixel(kBarrelTopLeft - QPoint(1, 1)) == kWhite, qPrintable(where));
+                QVERIFY2(picture.pixel(kBarrelTopLeft) == Black, qPrintable(where));
+                QVERIFY2(picture.pixel(kBarrelBottomRight) == Black, qPrintable(where));
+                QVERIFY2(picture.pixel(kBarrelTopLeft - QPoint(1, 1)) == White, qPrintable(where));
             }
         }
     }
@@ -170,7 +137,7 @@ private slots:
         for (const char *name : {"frmValvula32/Image1.gif", "frmValvula42/imgSimbol4_2.gif",
                                  "frmValvula52/imgSimbol5_2.gif"}) {
             const QImage symbol = committed(QString::fromUtf8(name));
-            QCOMPARE(coloursIn(symbol, symbol.rect()), (QSet<QRgb>{kBlack, kWhite}));
+            QCOMPARE(coloursIn(symbol, symbol.rect()), (QSet<QRgb>{Black, White}));
         }
     }
 };

@@ -2,17 +2,15 @@
 // what each frame must show: where there is air under pressure or exhaust air, the
 // body standing still while the spool and push button travel left, and the colour
 // of the air at the ports that change over.
-#include "PictureCatalogue.h"
+#include "PictureInspection.h"
 
 #include <QImage>
 #include <QtTest>
 
+using namespace PictureInspection;
+
 namespace {
 
-constexpr QRgb kRed = qRgb(255, 0, 0);
-constexpr QRgb kBlue = qRgb(0, 0, 255);
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kBodyGrey = qRgb(198, 198, 198);
 constexpr QRgb kPartGrey = qRgb(99, 99, 99);
 
@@ -34,7 +32,7 @@ const Section kSections[] = {
 QImage frameOf(const Section &section, int frame)
 {
     const QString name = framePictureName(QString::fromUtf8(section.page), QString::fromUtf8(section.control), frame);
-    return QImage(QStringLiteral(VENTIRO_SOURCE_DIR "/resources/pictures/") + name).convertToFormat(QImage::Format_RGB32);
+    return committed(name);
 }
 
 QList<QImage> framesOf(const Section &section)
@@ -43,31 +41,6 @@ QList<QImage> framesOf(const Section &section)
     for (int frame = 0; frame < 6; ++frame)
         frames << frameOf(section, frame);
     return frames;
-}
-
-bool contains(const QImage &picture, QRgb colour)
-{
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (picture.pixel(x, y) == colour)
-                return true;
-    return false;
-}
-
-int firstInRow(const QImage &picture, int row, QRgb colour)
-{
-    for (int x = 0; x < picture.width(); ++x)
-        if (picture.pixel(x, row) == colour)
-            return x;
-    return -1;
-}
-
-int lastInRow(const QImage &picture, int row, QRgb colour)
-{
-    for (int x = picture.width() - 1; x >= 0; --x)
-        if (picture.pixel(x, row) == colour)
-            return x;
-    return -1;
 }
 
 // The colour of the air in a port's passage, a few pixels inside the body's edge.
@@ -125,8 +98,8 @@ void TestValveSections::redAndBlueAppearWhereAirIsDescribed()
     QFETCH(QString, blue);
     const QList<QImage> frames = framesOf(kSections[section]);
     for (int frame = 0; frame < 6; ++frame) {
-        QVERIFY2(contains(frames[frame], kRed) == (red[frame] == u'y'), qPrintable(QString("red, frame %1").arg(frame)));
-        QVERIFY2(contains(frames[frame], kBlue) == (blue[frame] == u'y'), qPrintable(QString("blue, frame %1").arg(frame)));
+        QVERIFY2(contains(frames[frame], Red) == (red[frame] == u'y'), qPrintable(QString("red, frame %1").arg(frame)));
+        QVERIFY2(contains(frames[frame], Blue) == (blue[frame] == u'y'), qPrintable(QString("blue, frame %1").arg(frame)));
     }
 }
 
@@ -137,9 +110,9 @@ void TestValveSections::bodyStaysInPlace()
     for (const Section &section : kSections) {
         const QList<QImage> frames = framesOf(section);
         const QRect &body = section.body;
-        QCOMPARE(frames[0].pixel(body.topLeft()), kBlack);
+        QCOMPARE(frames[0].pixel(body.topLeft()), Black);
         QCOMPARE(frames[0].pixel(body.topLeft() + QPoint(2, 2)), kBodyGrey);
-        QCOMPARE(frames[0].pixel(body.topLeft() - QPoint(1, 1)), kWhite);
+        QCOMPARE(frames[0].pixel(body.topLeft() - QPoint(1, 1)), White);
         for (int frame = 1; frame < 6; ++frame) {
             for (int y = body.top(); y <= body.bottom(); ++y) {
                 for (int x = body.left(); x <= body.right(); ++x) {
@@ -149,7 +122,7 @@ void TestValveSections::bodyStaysInPlace()
                                              .arg(section.control).arg(frame).arg(x).arg(y)));
                 }
             }
-            QCOMPARE(frames[frame].pixel(body.bottomRight()), kBlack);
+            QCOMPARE(frames[frame].pixel(body.bottomRight()), Black);
         }
     }
 }
@@ -181,31 +154,31 @@ void TestValveSections::portsChangeOverWhenSwitched()
 {
     const Section &v32 = kSections[0];
     const QList<QImage> f32 = framesOf(v32);
-    QCOMPARE(portAir(v32, f32[0], 210, Side::Top), kBlue);       // A to R
-    QCOMPARE(portAir(v32, f32[0], 176, Side::Bottom), kWhite);   // P closed
-    QCOMPARE(portAir(v32, f32[5], 210, Side::Top), kRed);        // P to A
-    QCOMPARE(portAir(v32, f32[5], 244, Side::Bottom), kWhite);   // R closed
+    QCOMPARE(portAir(v32, f32[0], 210, Side::Top), Blue);       // A to R
+    QCOMPARE(portAir(v32, f32[0], 176, Side::Bottom), White);   // P closed
+    QCOMPARE(portAir(v32, f32[5], 210, Side::Top), Red);        // P to A
+    QCOMPARE(portAir(v32, f32[5], 244, Side::Bottom), White);   // R closed
 
     const Section &v42 = kSections[1];
     const QList<QImage> f42 = framesOf(v42);
-    QCOMPARE(portAir(v42, f42[0], 275, Side::Bottom), kRed);     // P to A
-    QCOMPARE(portAir(v42, f42[0], 150, Side::Bottom), kBlue);    // B to T
-    QCOMPARE(portAir(v42, f42[3], 275, Side::Bottom), kBlue);    // both covered
-    QCOMPARE(portAir(v42, f42[3], 150, Side::Bottom), kBlue);
-    QCOMPARE(portAir(v42, f42[5], 275, Side::Bottom), kBlue);    // A to T
-    QCOMPARE(portAir(v42, f42[5], 150, Side::Bottom), kRed);     // P to B
+    QCOMPARE(portAir(v42, f42[0], 275, Side::Bottom), Red);     // P to A
+    QCOMPARE(portAir(v42, f42[0], 150, Side::Bottom), Blue);    // B to T
+    QCOMPARE(portAir(v42, f42[3], 275, Side::Bottom), Blue);    // both covered
+    QCOMPARE(portAir(v42, f42[3], 150, Side::Bottom), Blue);
+    QCOMPARE(portAir(v42, f42[5], 275, Side::Bottom), Blue);    // A to T
+    QCOMPARE(portAir(v42, f42[5], 150, Side::Bottom), Red);     // P to B
     for (const QImage &frame : f42)
-        QCOMPARE(portAir(v42, frame, 85, Side::Bottom), kBlue);  // T
+        QCOMPARE(portAir(v42, frame, 85, Side::Bottom), Blue);  // T
 
     const Section &v52 = kSections[2];
     const QList<QImage> f52 = framesOf(v52);
-    QCOMPARE(portAir(v52, f52[0], 168, Side::Top), kRed);        // P to B
-    QCOMPARE(portAir(v52, f52[0], 266, Side::Top), kBlue);       // A to R
-    QCOMPARE(portAir(v52, f52[0], 142, Side::Bottom), kWhite);   // T closed
-    QCOMPARE(portAir(v52, f52[2], 213, Side::Bottom), kRed);     // P up to the middle land
-    QCOMPARE(portAir(v52, f52[4], 168, Side::Top), kBlue);       // B to T
-    QCOMPARE(portAir(v52, f52[4], 266, Side::Top), kRed);        // P to A
-    QCOMPARE(portAir(v52, f52[4], 300, Side::Bottom), kWhite);   // R closed
+    QCOMPARE(portAir(v52, f52[0], 168, Side::Top), Red);        // P to B
+    QCOMPARE(portAir(v52, f52[0], 266, Side::Top), Blue);       // A to R
+    QCOMPARE(portAir(v52, f52[0], 142, Side::Bottom), White);   // T closed
+    QCOMPARE(portAir(v52, f52[2], 213, Side::Bottom), Red);     // P up to the middle land
+    QCOMPARE(portAir(v52, f52[4], 168, Side::Top), Blue);       // B to T
+    QCOMPARE(portAir(v52, f52[4], 266, Side::Top), Red);        // P to A
+    QCOMPARE(portAir(v52, f52[4], 300, Side::Bottom), White);   // R closed
 }
 
 QTEST_GUILESS_MAIN(TestValveSections)
