@@ -28,11 +28,6 @@ constexpr QRect kSquareAtPorts(96, 154, 56, 56);
 constexpr int kValveTopRow = 156;         // crosses the valve envelope above the spring
 constexpr int kSquareSide = 60;
 
-QImage circuitFrame(const QString &page, const QString &control, int frame)
-{
-    return committed(framePictureName(page, control, frame));
-}
-
 struct Circuit {
     const char *page;
     const char *control;
@@ -72,7 +67,7 @@ private slots:
     {
         for (const Circuit &circuit : kCircuits) {
             for (int frame = 0; frame < circuit.frames; ++frame) {
-                const QImage picture = circuitFrame(circuit.page, circuit.control, frame);
+                const QImage picture = committedFrame(circuit.page, circuit.control, frame);
                 const QString where = QStringLiteral("%1 frame %2").arg(circuit.control).arg(frame);
                 const QRgb capSide = frame == 0 ? Blue : Red;
                 const QRgb rodSide = frame == 0 ? Red : Blue;
@@ -99,7 +94,7 @@ private slots:
         for (const Circuit &circuit : kCircuits) {
             int previousPiston = -1;
             for (int frame = 0; frame < circuit.frames; ++frame) {
-                const QImage picture = circuitFrame(circuit.page, circuit.control, frame);
+                const QImage picture = committedFrame(circuit.page, circuit.control, frame);
                 const QString where = QStringLiteral("%1 frame %2").arg(circuit.control).arg(frame);
                 const int piston = firstInRow(picture, kPistonRow, kPistonGrey);
                 QVERIFY2(piston > previousPiston, qPrintable(where));
@@ -113,8 +108,8 @@ private slots:
     void pressingShiftsTheValveByOneSquare()
     {
         for (const Circuit &circuit : kCircuits) {
-            const QImage rest = circuitFrame(circuit.page, circuit.control, 0);
-            const QImage pressed = circuitFrame(circuit.page, circuit.control, 1);
+            const QImage rest = committedFrame(circuit.page, circuit.control, 0);
+            const QImage pressed = committedFrame(circuit.page, circuit.control, 1);
             QCOMPARE(firstInRow(rest, kValveTopRow, Black) - firstInRow(pressed, kValveTopRow, Black), kSquareSide);
         }
     }
@@ -123,7 +118,7 @@ private slots:
     {
         for (const Circuit &circuit : kCircuits) {
             for (int frame = 0; frame < circuit.frames; ++frame) {
-                const QImage picture = circuitFrame(circuit.page, circuit.control, frame);
+                const QImage picture = committedFrame(circuit.page, circuit.control, frame);
                 const QString where = QStringLiteral("%1 frame %2").arg(circuit.control).arg(frame);
                 QVERIFY2(picture.pixel(kBarrelTopLeft) == Black, qPrintable(where));
                 QVERIFY2(picture.pixel(kBarrelBottomRight) == Black, qPrintable(where));
