@@ -56,23 +56,15 @@ void MainFrame::createMenus(const QList<MenuItemRecord> &menu)
 
 QAction *MainFrame::menuAction(const QString &name) const
 {
-    const QList<QAction *> actions = menuBar()->findChildren<QAction *>(name);
-    for (QAction *action : actions)
-        if (action->objectName() == name)
-            return action;
-    for (QAction *action : menuBar()->actions())
-        if (action->objectName() == name)
-            return action;
-    return nullptr;
+    return menuBar()->findChild<QAction *>(name);
 }
 
 void MainFrame::fitClientArea()
 {
-    if (layout())
-        layout()->activate();
+    // The menu bar's height depends on the style and on what a maximized page adds
+    // to it, so it is measured rather than assumed.
+    layout()->activate();
     resize(size() + designClientSize() - centralWidget()->size());
-    if (layout())
-        layout()->activate();
 }
 
 void MainFrame::closeEvent(QCloseEvent *event)

@@ -9,12 +9,7 @@
 
 Navigator::Navigator(const Clock &clock, std::function<void()> quit) : m_clock(clock), m_quit(std::move(quit)) {}
 
-Navigator::~Navigator()
-{
-    for (auto &[name, instance] : m_instances)
-        if (instance->window)
-            delete instance->window.data();
-}
+Navigator::~Navigator() = default;
 
 void Navigator::buildFrame()
 {

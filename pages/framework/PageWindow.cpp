@@ -45,7 +45,8 @@ void FrameBox::paintEvent(QPaintEvent *)
         paintLabel(painter, *child);
 }
 
-PageButton::PageButton(const ButtonRecord &record, QWidget *parent) : QPushButton(record.caption, parent)
+PageButton::PageButton(const ButtonRecord &record, QWidget *parent)
+    : QPushButton(record.caption, parent), m_tabIndex(record.tabIndex)
 {
     setObjectName(record.name);
     setGeometry(pixelRect(record.rect));
@@ -224,13 +225,7 @@ const ImageRecord &PageWindow::image(const QString &name) const
 QList<QPushButton *> PageWindow::buttonsInTabOrder() const
 {
     QList<PageButton *> buttons = m_buttons.values();
-    auto tabIndex = [this](PageButton *b) {
-        for (const ControlRecord &record : m_description.controls)
-            if (const auto *r = std::get_if<ButtonRecord>(&record); r && r->name == b->objectName())
-                return r->tabIndex;
-        return qint16(0);
-    };
-    std::sort(buttons.begin(), buttons.end(), [&](PageButton *a, PageButton *b) { return tabIndex(a) < tabIndex(b); });
+    std::sort(buttons.begin(), buttons.end(), [](PageButton *a, PageButton *b) { return a->tabIndex() < b->tabIndex(); });
     return {buttons.begin(), buttons.end()};
 }
 

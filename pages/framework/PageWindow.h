@@ -47,9 +47,13 @@ class PageButton : public QPushButton {
     Q_OBJECT
 public:
     PageButton(const ButtonRecord &record, QWidget *parent);
+    qint16 tabIndex() const { return m_tabIndex; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    qint16 m_tabIndex;
 };
 
 // An open page: its window inside the main frame, built from its description.
@@ -110,7 +114,6 @@ class PageSurface : public QWidget {
     Q_OBJECT
 public:
     PageSurface(const PageDescription &description, QWidget *parent);
-    QImage imagePicture(const QString &name) const { return m_imagePictures.value(name); }
 
 signals:
     void imagePressed(const QString &name);
