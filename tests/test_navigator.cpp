@@ -6,6 +6,7 @@
 #include "HomePage.h"
 #include "MainFrameDescription.h"
 #include "PageRegistry.h"
+#include "SystemColours.h"
 
 #include <QMdiArea>
 #include <QMenuBar>
@@ -206,6 +207,21 @@ private slots:
         PageWindow *home = program.window(HomePageName);
         program.navigator.showPage(HomePageName);
         QCOMPARE(program.window(HomePageName), home);
+    }
+
+    void anEmptyFrameShowsTheWorkspaceColour()
+    {
+        Program program;
+        program.open(HomePageName).close();
+        program.settle();
+        QWidget *viewport = program.navigator.frame()->workspace()->viewport();
+        QImage image(viewport->size(), QImage::Format_RGB32);
+        viewport->render(&image);
+        QCOMPARE(image.pixelColor(400, 300), QColor(128, 128, 128));
+        setSystemColourProvider([](int index) { return index == 12 ? QColor(0, 90, 0) : standardSystemColour(index); });
+        viewport->render(&image);
+        setSystemColourProvider({});
+        QCOMPARE(image.pixelColor(400, 300), QColor(0, 90, 0));
     }
 
     void closingTheFrameEndsTheProgram()
