@@ -6,5 +6,9 @@ QList<ArtworkEntry> allArtwork()
     all += homePageArtwork();
     all += directionalValveSectionArtwork();
     all += directionalValveCircuitArtwork();
+    all += compressorArtwork();
+    all += airTreatmentArtwork();
+    all += logicValveArtwork();
+    all += controlValveArtwork();
     return all;
 }

@@ -19,5 +19,9 @@ struct ArtworkEntry {
 QList<ArtworkEntry> homePageArtwork();
 QList<ArtworkEntry> directionalValveSectionArtwork();
 QList<ArtworkEntry> directionalValveCircuitArtwork();
+QList<ArtworkEntry> compressorArtwork();
+QList<ArtworkEntry> airTreatmentArtwork();
+QList<ArtworkEntry> logicValveArtwork();
+QList<ArtworkEntry> controlValveArtwork();
 
 QList<ArtworkEntry> allArtwork();
