@@ -6,11 +6,15 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QTranslator>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     installFontSubstitutions();
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QStringLiteral(":/translations/qtbase_ca.qm")))
+        QApplication::installTranslator(&toolkitTexts);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(GetPicture(QStringLiteral("frmHidràulica/icon.ico")))));
     SystemClock clock;
     Navigator navigator(clock, [] { QApplication::exit(0); });

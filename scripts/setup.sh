@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgif-dev
+packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgif-dev
           fonts-liberation fonts-liberation2 xvfb xauth x11-utils xdotool imagemagick)
 missing=()
 for p in "${packages[@]}"; do
