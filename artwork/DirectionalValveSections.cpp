@@ -70,14 +70,14 @@ QImage drawSpoolValve(const SpoolValve &valve, const ValveFrame &frame, QSize si
     // The push rod's guide through the right end wall; the rod fills it.
     cavities.append({QRect(QPoint(bore.right(), centreY - rodHeight / 2 + 1),
                            QPoint(valve.body.right(), centreY + rodHeight / 2 - 2)),
-                     Colour::White, {.right = true}});
+                     Colour::White});
     cavities += valve.passages;
     for (qsizetype i = 0; i < valve.ports.size(); ++i) {
         const Port &port = valve.ports[i];
         cavities += portPassage(valve.body, port.side, port.centre, valve.portWidth,
                                 port.side == Side::Top ? bore.top() : bore.bottom(), frame.ports[i]);
     }
-    drawCavities(p, cavities);
+    drawCavities(p, valve.body, cavities);
 
     QList<QPair<int, int>> lands = valve.lands;
     for (auto &[left, right] : lands) {
@@ -122,8 +122,8 @@ const SpoolValve valve32 = {
     .stemHeight = 14,
     .ports = {{"A", Side::Top, 210, {}, 0}, {"P", Side::Bottom, 176, {}, 0}, {"R", Side::Bottom, 244, {}, 0}},
     .portWidth = 10,
-    .passages = {{QRect(QPoint(96, 152), QPoint(98, 190)), Colour::White, {.bottom = true}},
-                 {QRect(QPoint(293, 70), QPoint(295, 108)), Colour::White, {.top = true}}},
+    .passages = {{QRect(QPoint(96, 152), QPoint(98, 190)), Colour::White},
+                 {QRect(QPoint(293, 70), QPoint(295, 108)), Colour::White}},
     .rodSealX = 318,
     .headGap = 4,
     .travel = 34,

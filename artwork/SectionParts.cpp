@@ -11,39 +11,37 @@ void drawSectionBody(QPainter &p, const QRect &body)
     p.fillRect(body.adjusted(2, 2, -2, -2), QColor::fromRgb(Colour::LightGrey));
 }
 
-static QRect outlineOf(const Cavity &cavity)
+// The cavity grown by the one-pixel wall it leaves in the body, except on a side that
+// lies on the body's edge: there the hollow breaks through and its walls run to the edge.
+static QRect wallsOf(const QRect &hollow, const QRect &body)
 {
-    return cavity.rect.adjusted(cavity.open.left ? 0 : -1, cavity.open.top ? 0 : -1,
-                                cavity.open.right ? 0 : 1, cavity.open.bottom ? 0 : 1);
+    return hollow.adjusted(hollow.left() <= body.left() ? 0 : -1, hollow.top() <= body.top() ? 0 : -1,
+                           hollow.right() >= body.right() ? 0 : 1, hollow.bottom() >= body.bottom() ? 0 : 1);
 }
 
-void drawCavities(QPainter &p, const QList<Cavity> &cavities)
+void drawCavities(QPainter &p, const QRect &body, const QList<Cavity> &cavities)
 {
+    for (const Cavity &cavity : cavities) {
+        if (const QRect hollow = cavity.rect & body; !hollow.isEmpty())
+            p.fillRect(wallsOf(hollow, body), QColor::fromRgb(Colour::Black));
+    }
     for (const Cavity &cavity : cavities)
-        p.fillRect(outlineOf(cavity), QColor::fromRgb(Colour::Black));
-    for (const Cavity &cavity : cavities)
-        p.fillRect(cavity.rect, QColor::fromRgb(cavity.colour));
+        p.fillRect(cavity.rect & body, QColor::fromRgb(cavity.colour));
 }
 
-QList<Cavity> portPassage(const QRect &body, Side side, int centre, int width, int inner, QRgb colour)
+Cavity portPassage(const QRect &body, Side side, int centre, int width, int inner, QRgb colour)
 {
-    const int mouthWidth = width + 6;
-    const int mouthDepth = 6;
     const int start = centre - width / 2;
-    const int mouthStart = centre - mouthWidth / 2;
+    const int end = start + width - 1;
     switch (side) {
     case Side::Top:
-        return {{QRect(QPoint(start, body.top()), QPoint(start + width - 1, inner)), colour, {.top = true}},
-                {QRect(mouthStart, body.top(), mouthWidth, mouthDepth), colour, {.top = true}}};
+        return {QRect(QPoint(start, body.top()), QPoint(end, inner)), colour};
     case Side::Bottom:
-        return {{QRect(QPoint(start, inner), QPoint(start + width - 1, body.bottom())), colour, {.bottom = true}},
-                {QRect(mouthStart, body.bottom() - mouthDepth + 1, mouthWidth, mouthDepth), colour, {.bottom = true}}};
+        return {QRect(QPoint(start, inner), QPoint(end, body.bottom())), colour};
     case Side::Left:
-        return {{QRect(QPoint(body.left(), start), QPoint(inner, start + width - 1)), colour, {.left = true}},
-                {QRect(body.left(), mouthStart, mouthDepth, mouthWidth), colour, {.left = true}}};
+        return {QRect(QPoint(body.left(), start), QPoint(inner, end)), colour};
     case Side::Right:
-        return {{QRect(QPoint(inner, start), QPoint(body.right(), start + width - 1)), colour, {.right = true}},
-                {QRect(body.right() - mouthDepth + 1, mouthStart, mouthDepth, mouthWidth), colour, {.right = true}}};
+        return {QRect(QPoint(inner, start), QPoint(body.right(), end)), colour};
     }
     return {};
 }

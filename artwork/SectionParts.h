@@ -14,34 +14,27 @@
 enum class Side { Left, Right, Top, Bottom };
 enum class Flow { In, Out };
 
-// Which sides of a cavity break through the body's outline.
-struct Openings {
-    bool left = false;
-    bool right = false;
-    bool top = false;
-    bool bottom = false;
-};
-
 // A hollow inside the body, filled with the colour of the air it holds (white: none).
 struct Cavity {
     QRect rect;
     QRgb colour;
-    Openings open = {};
 };
 
 // The cut body: light grey with a two-pixel black outline.
 void drawSectionBody(QPainter &p, const QRect &body);
 
-// The cavities of a body. Every cavity is outlined in black, then all are filled, so
-// cavities that overlap or touch merge into one hollow without a line between them;
-// an open side runs through the body's outline.
-void drawCavities(QPainter &p, const QList<Cavity> &cavities);
+// The cavities of `body`: bores, chambers, passages and vents. Every cavity leaves a
+// one-pixel black wall where it meets the body, then all are filled, so cavities that
+// overlap or touch merge into one hollow without a line between them. A side lying on
+// the body's edge breaks through the outline: the body's outline stops at the cavity's
+// two walls, which run to the edge.
+void drawCavities(QPainter &p, const QRect &body, const QList<Cavity> &cavities);
 
-// A port: a bore of `width` pixels through the wall on `side` of the body, centred on
-// `centre` (an x for Top/Bottom, a y for Left/Right), with a wider mouth at the body's
-// edge. It reaches in to and includes the row (or column) `inner`, the edge of the
-// cavity it opens into, so the two merge.
-QList<Cavity> portPassage(const QRect &body, Side side, int centre, int width, int inner, QRgb colour);
+// A port: a straight drilled passage of `width` pixels through the wall on `side` of
+// the body, centred on `centre` (an x for Top/Bottom, a y for Left/Right). It reaches
+// in to and includes the row (or column) `inner`, the edge of the cavity it opens
+// into, so the two merge.
+Cavity portPassage(const QRect &body, Side side, int centre, int width, int inner, QRgb colour);
 
 // A spool in a horizontal bore whose hollow spans the rows `boreTop`..`boreBottom`:
 // lands ([left, right) column ranges) as wide as the bore, each with a seal at top and
