@@ -8,7 +8,9 @@ QList<ArtworkEntry> allArtwork()
     all += directionalValveCircuitArtwork();
     all += compressorArtwork();
     all += airTreatmentArtwork();
-    all += logicValveArtwork();
-    all += controlValveArtwork();
+    all += logicValveSectionArtwork();
+    all += logicValveCircuitArtwork();
+    all += controlValveSectionArtwork();
+    all += controlValveCircuitArtwork();
     return all;
 }

@@ -21,7 +21,9 @@ QList<ArtworkEntry> directionalValveSectionArtwork();
 QList<ArtworkEntry> directionalValveCircuitArtwork();
 QList<ArtworkEntry> compressorArtwork();
 QList<ArtworkEntry> airTreatmentArtwork();
-QList<ArtworkEntry> logicValveArtwork();
-QList<ArtworkEntry> controlValveArtwork();
+QList<ArtworkEntry> logicValveSectionArtwork();
+QList<ArtworkEntry> logicValveCircuitArtwork();
+QList<ArtworkEntry> controlValveSectionArtwork();
+QList<ArtworkEntry> controlValveCircuitArtwork();
 
 QList<ArtworkEntry> allArtwork();

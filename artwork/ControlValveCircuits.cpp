@@ -1,0 +1,6 @@
+#include "Artwork.h"
+
+QList<ArtworkEntry> controlValveCircuitArtwork()
+{
+    return {};
+}

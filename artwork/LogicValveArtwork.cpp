@@ -1,6 +1,0 @@
-#include "Artwork.h"
-
-QList<ArtworkEntry> logicValveArtwork()
-{
-    return {};
-}
