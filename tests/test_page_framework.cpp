@@ -74,11 +74,27 @@ private slots:
         QVERIFY(wrapCaption(QString(), metrics, 100).isEmpty());
     }
 
-    void phrasesThatDoNotFitAloneWrapWordByWord()
+    void aLongRunOfSpacesEndsAParagraph()
     {
-        // The regulator text has a run of four spaces followed by a long sentence:
-        // it must wrap exactly as plain word-by-word wrapping would.
-        const LabelRecord text = labelOf(pressureRegulatorPage(), "lblExplicacio1");
+        const QList<QPair<LabelRecord, QString>> texts = {
+            {labelOf(filterPage(), "lblExplicacio1"), "El funcionament del filtre"},
+            {labelOf(lubricatorPage(), "lblExplicacio1"), "El seu funcionament"},
+            {labelOf(pressureRegulatorPage(), "lblExplicacio1"), "La vàlvula de pressió"},
+        };
+        for (const auto &[label, paragraph] : texts) {
+            const QStringList lines = wrapped(label);
+            QVERIFY2(std::any_of(lines.begin(), lines.end(), [&](const QString &line) { return line.startsWith(paragraph); }),
+                     qUtf8Printable(lines.join(u'|')));
+            // ... and the run of spaces itself is dropped at the break.
+            for (const QString &line : lines)
+                QVERIFY(!line.endsWith(u' ') && !line.startsWith(u' '));
+        }
+    }
+
+    void textsWithoutLongRunsWrapWordByWord()
+    {
+        // Double spaces are kept but wrap like any other: plain greedy wrapping.
+        const LabelRecord text = labelOf(limitingValvePage(), "lblExplicació");
         const QFontMetricsF metrics(fontFor(*text.font));
         const qreal width = text.rect.width / TwipsPerPixel;
         QStringList greedy;

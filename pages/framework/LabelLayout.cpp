@@ -60,11 +60,16 @@ QStringList wrapCaption(const QString &caption, const QFontMetricsF &metrics, qr
             QString phrase = words[i].text;
             for (qsizetype k = i + 1; k < end; ++k)
                 phrase += words[k].spacesBefore + words[k].text;
-            if (metrics.horizontalAdvance(phrase) <= width) {
-                place(words[i].spacesBefore, phrase, false);
+            if (metrics.horizontalAdvance(line + words[i].spacesBefore + phrase) <= width) {
+                line += words[i].spacesBefore + phrase;
                 i = end;
                 continue;
             }
+            // The phrase does not fit after the run of spaces: it starts the next line.
+            lines.append(line);
+            line = words[i].text;
+            ++i;
+            continue;
         }
         place(words[i].spacesBefore, words[i].text, i == 0);
         ++i;
