@@ -1,6 +1,365 @@
+// The circuit animations and symbols of the three control valve pages: a quick
+// exhaust valve speeding up a double-acting cylinder, a pressure-relief valve
+// guarding a single-acting one, and a one-way flow control valve slowing the return
+// of a double-acting one. Each circuit frame draws the same layout; only the valve's
+// position, the colours of the air, the piston's stroke and the moving parts of the
+// control valve change.
 #include "Artwork.h"
+
+#include "Canvas.h"
+#include "ControlSymbolParts.h"
+#include "Palette.h"
+#include "SymbolParts.h"
+
+namespace {
+
+// Shared by the three circuits (the box shows 257 x 265 pixels): the directional
+// valve stands where it stands in the directional valve circuits.
+constexpr QPoint kPortSquare(94, 152);
+constexpr int kSquare = 60;
+constexpr int kLineRunY = 122;        // the line to port A turns here towards the valve
+constexpr int kExhaustStub = 8;
+constexpr int kSupplyStub = 24;
+constexpr int kLetterSize = 14;
+
+ValveDrawing circuitValve(bool pressed, QHash<QString, Air> air)
+{
+    return {.portSquare = kPortSquare, .squareSize = kSquare, .pressed = pressed, .air = std::move(air)};
+}
+
+// The supply and exhaust ports under the valve, as in the directional valve circuits:
+// P ends lower down in a pressure source, the others close under the valve in exhaust
+// triangles; letters stand outside the outermost ports.
+void drawBottomPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing,
+                     const QHash<QString, Air> &stubAir)
+{
+    int leftmost = 4;
+    for (const ValvePort &port : valve.ports)
+        if (port.edge == Edge::Bottom)
+            leftmost = qMin(leftmost, port.quarter);
+    for (const ValvePort &port : valve.ports) {
+        if (port.edge != Edge::Bottom)
+            continue;
+        const QPoint start = valvePortPoint(valve, drawing, port.name);
+        const bool supply = port.name == QLatin1String("P");
+        const QPoint end = start + QPoint(0, supply ? kSupplyStub : kExhaustStub);
+        drawWire(p, {start, end}, lineColour(stubAir.value(port.name, Air::None)));
+        const int side = port.quarter == leftmost ? -1 : 1;
+        if (supply) {
+            drawPressureSource(p, end, 7);
+            drawPortLetter(p, end + QPoint(side * 15, 7), port.name, kLetterSize);
+        } else {
+            drawExhaust(p, end, 6);
+            drawPortLetter(p, end + QPoint(side * 14, 5), port.name, kLetterSize);
+        }
+    }
+}
+
+void letterTopPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing)
+{
+    for (const ValvePort &port : valve.ports) {
+        if (port.edge != Edge::Top)
+            continue;
+        const int side = port.quarter <= 2 ? -1 : 1;
+        drawPortLetter(p, valvePortPoint(valve, drawing, port.name) + QPoint(side * 10, -13), port.name, kLetterSize);
+    }
+}
+
+// The ports' stubs under the valve carry the air of their arrows unless `stubAir` says otherwise.
+void drawDirectionalValve(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing,
+                          const QHash<QString, Air> &stubAir = {})
+{
+    letterTopPorts(p, valve, drawing);
+    drawBottomPorts(p, valve, drawing, stubAir.isEmpty() ? drawing.air : stubAir);
+    drawValveSymbol(p, valve, drawing);
+}
+
+// The cylinder drawing paints piston and rod mid grey; some frames show them light grey.
+void paintPistonLightGrey(QImage &picture, const CylinderSpec &cylinder, int stroke)
+{
+    const QRect movingParts(QPoint(pistonLeft(cylinder, stroke), cylinder.barrel.top()),
+                            QPoint(rodTip(cylinder, stroke), cylinder.barrel.bottom()));
+    const QRect area = movingParts.intersected(picture.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (picture.pixel(x, y) == Colour::MidGrey)
+                picture.setPixel(x, y, Colour::LightGrey);
+}
+
+// ---- Quick exhaust valve -------------------------------------------------------------
+
+// The quick exhaust valve sits on the line from B, its outlet straight under the rod
+// end of a cylinder whose piston travels its whole bore in five steps of 15 pixels.
+constexpr CylinderSpec kQuickExhaustCylinder{.barrel = QRect(77, 28, 101, 44), .rodLength = 107};
+constexpr QRect kQuickExhaustBody(146, 92, 54, 28);
+constexpr int kQuickExhaustSprayReach = 22;
+
+QuickExhaustValve circuitQuickExhaustValve(bool exhausting)
+{
+    QuickExhaustValve valve{.body = kQuickExhaustBody, .ballClosesSupply = exhausting, .seatArm = 7, .ballRadius = 5,
+                            .pilotRise = 10};
+    if (exhausting) {
+        valve.outlet = Colour::Blue;
+        valve.exhaust = Colour::Blue;
+    } else {
+        valve.supply = Colour::Red;
+        valve.outlet = Colour::Red;
+    }
+    return valve;
+}
+
+// Frame 0: at rest, P holds the piston in through B and the quick exhaust valve.
+// Frames 1 to 5: the button sends P to the cap end; the rod end empties straight
+// out of the quick exhaust valve, so the line back to the directional valve is idle.
+QImage drawQuickExhaustCircuit(int frame, QSize size)
+{
+    QImage picture = blankPicture(size);
+    const bool pressed = frame > 0;
+    const int stroke = 15 * frame;
+    const CylinderSpec &cylinder = kQuickExhaustCylinder;
+    const ValveSymbolSpec valve = fourTwoValve(QStringLiteral("T"));
+    const QHash<QString, Air> air = pressed
+        ? QHash<QString, Air>{{"A", Air::Pressure}, {"B", Air::None}, {"P", Air::Pressure}, {"T", Air::None}}
+        : QHash<QString, Air>{{"A", Air::Exhaust}, {"B", Air::Pressure}, {"P", Air::Pressure}, {"T", Air::Exhaust}};
+    const ValveDrawing drawing = circuitValve(pressed, air);
+    const QuickExhaustValve quick = circuitQuickExhaustValve(pressed);
+    {
+        PicturePainter p(&picture);
+        const Air capSide = pressed ? Air::Pressure : Air::Exhaust;
+        const Air rodSide = pressed ? Air::Exhaust : Air::Pressure;
+        drawCylinder(p, cylinder, {stroke, capSide, rodSide});
+
+        const QPoint portA = valvePortPoint(valve, drawing, QStringLiteral("A"));
+        const QPoint cap = capPort(cylinder);
+        drawWire(p, {cap, {cap.x(), kLineRunY}, {portA.x(), kLineRunY}, portA}, lineColour(capSide));
+
+        const QPoint portB = valvePortPoint(valve, drawing, QStringLiteral("B"));
+        const QPoint supply = quickExhaustSupplyPort(quick);
+        drawWire(p, {portB, {portB.x(), supply.y()}, supply}, quick.supply);
+        drawWire(p, {rodPort(cylinder), quickExhaustOutletPort(quick)}, quick.outlet);
+        drawQuickExhaustValve(p, quick);
+
+        const Orientation out{quickExhaustExhaustPort(quick), {1, 0}, {0, -1}};
+        drawWire(p, {out.at(0, 0), out.at(5, 0)}, quick.exhaust);
+        drawExhaustTriangle(p, out, 5);
+        if (pressed) {
+            drawFlowArrow(p, out.at(19, 0), out.at(33, 0), Colour::Blue, kLineWidth, 7, 4);
+            const int reach = 6 + (kQuickExhaustSprayReach - 6) * frame / 5;
+            drawSpray(p, out, 35, reach, kQuickExhaustSprayReach, 10, Colour::Blue);
+        }
+        drawDirectionalValve(p, valve, drawing);
+    }
+    if (frame == 5)
+        paintPistonLightGrey(picture, cylinder, stroke);
+    return picture;
+}
+
+QImage drawQuickExhaustSymbol(QSize size)
+{
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+    const QuickExhaustValve valve{.body = QRect(33, 36, 68, 28), .seatArm = 8, .ballRadius = 6, .pilotRise = 12};
+    const QPoint supply = quickExhaustSupplyPort(valve);
+    const QPoint exhaust = quickExhaustExhaustPort(valve);
+    const QPoint outlet = quickExhaustOutletPort(valve);
+    drawWire(p, {supply, supply - QPoint(22, 0)}, Colour::Black);
+    drawWire(p, {exhaust, exhaust + QPoint(22, 0)}, Colour::Black);
+    drawWire(p, {outlet, outlet - QPoint(0, 28)}, Colour::Black);
+    drawQuickExhaustValve(p, valve);
+    drawPortLetter(p, supply + QPoint(-16, -11), QStringLiteral("P"), 13);
+    drawPortLetter(p, exhaust + QPoint(16, -11), QStringLiteral("R"), 13);
+    drawPortLetter(p, outlet + QPoint(-11, -21), QStringLiteral("A"), 13);
+    return picture;
+}
+
+// ---- Pressure-relief valve -----------------------------------------------------------
+
+// The single-acting cylinder of the directional valve circuits, a little higher to
+// make room for the gauge and the relief valve on the branch from the line to A.
+constexpr CylinderSpec kLimiterCylinder{.barrel = QRect(60, 28, 108, 44), .rodLength = 120, .returnSpring = true};
+constexpr int kLimiterStrokes[] = {0, 15, 30, 45, 60, 68};
+constexpr QPoint kGaugeCentre(160, 98);
+constexpr int kGaugeRadius = 12;
+constexpr QPoint kReliefInlet(194, kLineRunY);
+
+ReliefValve circuitReliefValve(bool open, QRgb pilot)
+{
+    // Lying in the circuit: inlet on the left, exhaust on the right, pilot underneath
+    // and the spring on top.
+    return {.o = {kReliefInlet, {1, 0}, {0, 1}},
+            .size = 30,
+            .open = open,
+            .pilot = pilot,
+            .flow = open ? Colour::Red : Colour::Black,
+            .pilotTap = 10,
+            .pilotOut = 8,
+            .springLength = 22};
+}
+
+// Frame 0: at rest, the cylinder is exhausted through R. Frames 1 to 5: the button
+// sends P to the cylinder; the pressure climbs on the gauge and, with the piston at
+// the end of its stroke, opens the relief valve, which blows the excess away.
+QImage drawLimiterCircuit(int frame, QSize size)
+{
+    QImage picture = blankPicture(size);
+    const bool pressed = frame > 0;
+    const bool relieving = frame == 5;
+    const int stroke = kLimiterStrokes[frame];
+    const CylinderSpec &cylinder = kLimiterCylinder;
+    const ValveSymbolSpec valve = threeTwoValve();
+    const ValveDrawing drawing = circuitValve(
+        pressed, pressed ? QHash<QString, Air>{{"A", Air::Pressure}, {"P", Air::Pressure}, {"R", Air::None}}
+                         : QHash<QString, Air>{{"A", Air::Exhaust}, {"P", Air::None}, {"R", Air::Exhaust}});
+    const QRgb air = pressed ? Colour::Red : Colour::Blue;
+    {
+        PicturePainter p(&picture);
+        drawCylinder(p, cylinder, {stroke, pressed ? Air::Pressure : Air::Exhaust, Air::None});
+
+        const QPoint portA = valvePortPoint(valve, drawing, QStringLiteral("A"));
+        const QPoint cap = capPort(cylinder);
+        drawWire(p, {cap, {cap.x(), kLineRunY}, {portA.x(), kLineRunY}, portA}, air);
+        drawWire(p, {{portA.x(), kLineRunY}, kReliefInlet}, air);
+        drawJunction(p, {portA.x(), kLineRunY}, air);
+        drawWire(p, {{kGaugeCentre.x(), kLineRunY}, kGaugeCentre}, air);
+        drawJunction(p, {kGaugeCentre.x(), kLineRunY}, air);
+        const double needle = frame == 0 ? -50.0 : relieving ? 50.0 : 0.0;
+        drawPressureGauge(p, kGaugeCentre, kGaugeRadius, needle);
+
+        const ReliefValve relief = circuitReliefValve(relieving, air);
+        drawReliefValve(p, relief);
+        if (relieving)
+            drawSpray(p, relief.o, reliefExhaustTip(relief) + 2, 46, 46, 14, Colour::Red);
+        drawDirectionalValve(p, valve, drawing);
+    }
+    if (!relieving)
+        paintPistonLightGrey(picture, cylinder, stroke);
+    return picture;
+}
+
+QImage drawLimiterSymbol(QSize size)
+{
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+    // Standing: inlet from the top, exhaust underneath, pilot on the left, spring on the right.
+    const ReliefValve relief{.o = {{47, 28}, {0, 1}, {-1, 0}}, .size = 32, .pilotTap = 12, .pilotOut = 10,
+                             .exhaustStub = 5, .exhaustHalfWidth = 7, .springLength = 24, .springPeaks = 3};
+    drawWire(p, {relief.o.origin, relief.o.origin - QPoint(0, 24)}, Colour::Black);
+    drawReliefValve(p, relief);
+    return picture;
+}
+
+// ---- One-way flow control valve ------------------------------------------------------
+
+// The double-acting cylinder travels its whole bore in 69 pixels; the flow control
+// valve stands on the line to its cap end, free upwards and throttled downwards.
+constexpr CylinderSpec kRegulatorCylinder{.barrel = QRect(66, 12, 95, 44), .rodLength = 107};
+constexpr int kRegulatorStrokes[] = {0, 15, 30, 45, 60, 69, 68, 59, 44, 30, 15, 0};
+constexpr int kRegulatorValveBottom = 116;   // the lower junction of the flow control valve
+constexpr int kRegulatorValveTop = 64;
+
+struct RegulatorColours {
+    Air valveA, valveB, valveP, valveT, valveR;
+    QRgb aLine, checkBranch, loop, capEnd, bLine;
+};
+
+RegulatorColours regulatorColours(int frame)
+{
+    // Frame 0 still shows the air of the outward stroke about to begin at the cap end.
+    if (frame == 0)
+        return {Air::Pressure, Air::Exhaust, Air::Exhaust, Air::Pressure, Air::None,
+                Colour::Red,    Colour::Red, Colour::Red,   Colour::Red,  Colour::Blue};
+    if (frame <= 5)
+        return {Air::Pressure, Air::Exhaust, Air::Pressure, Air::None, Air::Exhaust,
+                Colour::Red,    Colour::Red, Colour::Red,    Colour::Red, Colour::Blue};
+    return {Air::Exhaust, Air::Pressure, Air::Pressure, Air::Exhaust, Air::None,
+            Colour::Blue,  Colour::Black,  Colour::Blue,   Colour::Blue, Colour::Red};
+}
+
+FlowControlValve circuitFlowControlValve(QRgb checkBranch, QRgb loop)
+{
+    const QPoint lower(capPort(kRegulatorCylinder).x(), kRegulatorValveBottom);
+    // Standing: free flow upwards, the throttle loop on the left.
+    return {.o = {lower, {0, -1}, {-1, 0}},
+            .length = kRegulatorValveBottom - kRegulatorValveTop,
+            .loopOffset = 26,
+            .checkBranch = checkBranch,
+            .loop = loop,
+            .seatArm = 10,
+            .ballRadius = 6,
+            .springLength = 16,
+            .springHalfWidth = 5,
+            .throttleHalfLength = 10,
+            .throttleGap = 3,
+            .throttleSag = 4};
+}
+
+// Frames 0 to 5: the button sends P through the non-return valve to the cap end and
+// the piston runs out. Frames 6 to 11: at rest again, P drives the piston back, and
+// the air leaving the cap end must pass the throttle, so the return is slow.
+QImage drawRegulatorCircuit(int frame, QSize size)
+{
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+    const RegulatorColours c = regulatorColours(frame);
+    const bool pressed = frame >= 1 && frame <= 5;
+    const CylinderSpec &cylinder = kRegulatorCylinder;
+    const ValveSymbolSpec valve = fiveTwoValve();
+    const ValveDrawing drawing = circuitValve(
+        pressed, {{"A", c.valveA}, {"B", c.valveB}, {"P", c.valveP}, {"T", c.valveT}, {"R", c.valveR}});
+
+    const Air capSide = c.capEnd == Colour::Red ? Air::Pressure : Air::Exhaust;
+    const Air rodSide = c.bLine == Colour::Red ? Air::Pressure : Air::Exhaust;
+    drawCylinder(p, cylinder, {kRegulatorStrokes[frame], capSide, rodSide});
+
+    const QPoint cap = capPort(cylinder);
+    const QPoint portA = valvePortPoint(valve, drawing, QStringLiteral("A"));
+    drawWire(p, {cap, {cap.x(), kRegulatorValveTop}}, c.aLine);
+    drawWire(p, {{cap.x(), kRegulatorValveBottom}, {cap.x(), kLineRunY}, {portA.x(), kLineRunY}, portA}, c.aLine);
+    drawFlowControlValve(p, circuitFlowControlValve(c.checkBranch, c.loop));
+
+    const QPoint rod = rodPort(cylinder);
+    const QPoint portB = valvePortPoint(valve, drawing, QStringLiteral("B"));
+    drawWire(p, {portB, {portB.x(), kLineRunY}, {rod.x(), kLineRunY}, rod}, c.bLine);
+
+    // In frame 0 the supply is not yet connected: its stub stays black.
+    QHash<QString, Air> stubAir = drawing.air;
+    if (frame == 0)
+        stubAir.insert(QStringLiteral("P"), Air::None);
+    drawDirectionalValve(p, valve, drawing, stubAir);
+    return picture;
+}
+
+QImage drawRegulatorSymbol(QSize size)
+{
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+    const FlowControlValve regulator{.o = {{34, 57}, {1, 0}, {0, -1}},
+                                     .length = 66,
+                                     .loopOffset = 30,
+                                     .seatArm = 11,
+                                     .ballRadius = 6,
+                                     .springLength = 18,
+                                     .springHalfWidth = 6,
+                                     .springPeaks = 3,
+                                     .throttleHalfLength = 10,
+                                     .throttleGap = 3,
+                                     .throttleSag = 4};
+    drawWire(p, {{12, 57}, {34, 57}}, Colour::Black);
+    drawWire(p, {{100, 57}, {122, 57}}, Colour::Black);
+    drawFlowControlValve(p, regulator);
+    return picture;
+}
+
+} // namespace
 
 QList<ArtworkEntry> controlValveCircuitArtwork()
 {
-    return {};
+    return {
+        {"frmEscapamentRapid", "picCircuitEscapamentRàpid", drawQuickExhaustCircuit},
+        {"frmEscapamentRapid", "imgSimbol4_2", [](int, QSize size) { return drawQuickExhaustSymbol(size); }},
+        {"frmLimitadora", "picCircuitLimit", drawLimiterCircuit},
+        {"frmLimitadora", "imgSimbolLimit", [](int, QSize size) { return drawLimiterSymbol(size); }},
+        {"frmReguladora", "picCircuitReguladora", drawRegulatorCircuit},
+        {"frmReguladora", "imgSimbolReguladora", [](int, QSize size) { return drawRegulatorSymbol(size); }},
+    };
 }

@@ -27,11 +27,11 @@ const QList<PictureArray> &pictureArrays()
         {"frmCompressorDePaletes", "picCompressorDePaletes",        6, {450, 404}, {},                                               false},
         {"frmCompressorDePaletes", "ImgSimbol",                     0, {135, 75},  {},                                               false},
         {"frmLimitadora",          "picVàlvulaLimit",               6, {500, 300}, {},                                               false},
-        {"frmLimitadora",          "picCircuitLimit",               6, {280, 266}, {{0, {266, 267}}},                                false},
-        {"frmLimitadora",          "imgSimbolLimit",                0, {103, 91},  {},                                               false},
+        {"frmLimitadora",          "picCircuitLimit",               6, {280, 266}, {{0, {266, 267}}},                                true},
+        {"frmLimitadora",          "imgSimbolLimit",                0, {103, 91},  {},                                               true},
         {"frmReguladora",          "picVàlvulaReguladora",         12, {454, 270}, {},                                               false},
-        {"frmReguladora",          "picCircuitReguladora",         12, {280, 266}, {},                                               false},
-        {"frmReguladora",          "imgSimbolReguladora",           0, {135, 75},  {},                                               false},
+        {"frmReguladora",          "picCircuitReguladora",         12, {280, 266}, {},                                               true},
+        {"frmReguladora",          "imgSimbolReguladora",           0, {135, 75},  {},                                               true},
         {"frmSelectora",           "picVàlvulaSelectora",           6, {480, 270}, {},                                               false},
         {"frmSelectora",           "picCircuitSelectora",           6, {280, 266}, {},                                               false},
         {"frmSelectora",           "imgSimbolSelectora",            0, {135, 75},  {},                                               false},
@@ -54,8 +54,8 @@ const QList<PictureArray> &pictureArrays()
         {"frmLubrificant",         "picLubrificant",                6, {278, 471}, {},                                               true},
         {"frmLubrificant",         "ImgSimbol",                     0, {135, 75},  {},                                               true},
         {"frmEscapamentRapid",     "picEscapamentRàpid",            6, {454, 270}, {},                                               false},
-        {"frmEscapamentRapid",     "picCircuitEscapamentRàpid",     6, {280, 266}, {},                                               false},
-        {"frmEscapamentRapid",     "imgSimbol4_2",                  0, {135, 75},  {},                                               false},
+        {"frmEscapamentRapid",     "picCircuitEscapamentRàpid",     6, {280, 266}, {},                                               true},
+        {"frmEscapamentRapid",     "imgSimbol4_2",                  0, {135, 75},  {},                                               true},
     };
     return arrays;
 }
