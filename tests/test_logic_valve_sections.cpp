@@ -1,0 +1,241 @@
+// Checks the committed section animations of the non-return, shuttle and
+// two-pressure valves against what each frame must show: how far the air under
+// pressure reaches, the ball or the shuttle moving, the ports marked, the body
+// standing still, and every drawing inside the box that shows it.
+#include "PictureInspection.h"
+
+#include <QFile>
+#include <QImage>
+#include <QtTest>
+
+using namespace PictureInspection;
+
+namespace {
+
+constexpr QRgb kBodyGrey = qRgb(198, 198, 198);
+constexpr QRgb kPartGrey = qRgb(99, 99, 99);
+
+struct Section {
+    const char *page;
+    const char *control;
+    QRect body;
+    int axisRow;      // the row through the passage and the moving part
+    int outletX;      // the column of the outlet on top; 0 for none
+    int widthShown;   // the drawing must stay left of this column in every frame
+};
+
+const Section kNonReturn{"frmAntiretorn", "picVàlvulaAntiretorn", QRect(QPoint(85, 80), QPoint(405, 190)), 135, 0, 454};
+const Section kShuttle{"frmSelectora", "picVàlvulaSelectora", QRect(QPoint(80, 90), QPoint(380, 201)), 146, 230, 420};
+const Section kTwoPressure{"frmSimultaneïtat", "picVàlvulaSimultaneïtat", QRect(QPoint(70, 90), QPoint(370, 201)),
+                           146, 220, 413};
+const Section *const kSections[] = {&kNonReturn, &kShuttle, &kTwoPressure};
+
+QString nameOf(const Section &section, int frame)
+{
+    return framePictureName(QString::fromUtf8(section.page), QString::fromUtf8(section.control), frame);
+}
+
+QList<QImage> framesOf(const Section &section)
+{
+    QList<QImage> frames;
+    for (int frame = 0; frame < 6; ++frame)
+        frames << committed(nameOf(section, frame));
+    return frames;
+}
+
+// The air just inside the inlet on the left, the outlet on the right (non-return)
+// or on top (the others), and the inlet on the right.
+QRgb leftInlet(const Section &s, const QImage &picture) { return picture.pixel(s.body.left() + 3, s.axisRow); }
+QRgb rightPort(const Section &s, const QImage &picture) { return picture.pixel(s.body.right() - 3, s.axisRow); }
+QRgb topOutlet(const Section &s, const QImage &picture) { return picture.pixel(s.outletX, s.body.top() + 3); }
+
+// The flow arrows outside the body: into either inlet, and up beside the outlet.
+bool arrowIntoLeft(const Section &s, const QImage &picture) { return picture.pixel(s.body.left() - 15, s.axisRow) == Black; }
+bool arrowIntoRight(const Section &s, const QImage &picture) { return picture.pixel(s.body.right() + 15, s.axisRow) == Black; }
+bool arrowAboveOutlet(const Section &s, const QImage &picture)
+{
+    return coloursIn(picture, QRect(QPoint(s.outletX + 14, s.body.top() - 25), QPoint(s.outletX + 14, s.body.top() - 5)))
+        .contains(Black);
+}
+
+// The moving part on the axis row: the first and last dark grey pixels inside the body.
+int partLeft(const Section &s, const QImage &picture)
+{
+    for (int x = s.body.left(); x <= s.body.right(); ++x)
+        if (picture.pixel(x, s.axisRow) == kPartGrey)
+            return x;
+    return -1;
+}
+
+int partRight(const Section &s, const QImage &picture)
+{
+    for (int x = s.body.right(); x >= s.body.left(); --x)
+        if (picture.pixel(x, s.axisRow) == kPartGrey)
+            return x;
+    return -1;
+}
+
+QString framed(const Section &s, int frame, const char *what)
+{
+    return QStringLiteral("%1 frame %2: %3").arg(QString::fromUtf8(s.control)).arg(frame).arg(QLatin1String(what));
+}
+
+} // namespace
+
+class TestLogicValveSections final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drawingsStayInsideTheirBoxes();
+    void bodyStaysInPlace();
+    void nonReturnOpensStepByStep();
+    void shuttleBallClosesTheInletWithoutAir();
+    void twoPressureValvePassesAirOnlyFromBothSides();
+};
+
+// The boxes cut the pictures' bottom rows, and on the shuttle and two-pressure pages
+// frame 2's box is narrower than the others: nothing may be drawn where it is cut.
+void TestLogicValveSections::drawingsStayInsideTheirBoxes()
+{
+    for (const Section *section : kSections) {
+        for (int frame = 0; frame < 6; ++frame) {
+            const QImage picture = committed(nameOf(*section, frame));
+            QVERIFY2(!picture.isNull(), qPrintable(nameOf(*section, frame)));
+            const QRect cutRight(QPoint(section->widthShown, 0), QPoint(picture.width() - 1, picture.height() - 1));
+            const QRect cutBelow(QPoint(0, 265), QPoint(picture.width() - 1, picture.height() - 1));
+            QCOMPARE(coloursIn(picture, cutRight) - QSet<QRgb>{White}, QSet<QRgb>{});
+            QCOMPARE(coloursIn(picture, cutBelow) - QSet<QRgb>{White}, QSet<QRgb>{});
+        }
+    }
+}
+
+// Every light grey pixel is body, and the body is the same in all six frames: the
+// ball and the shuttle never cover it, however far they move.
+void TestLogicValveSections::bodyStaysInPlace()
+{
+    for (const Section *section : kSections) {
+        const QList<QImage> frames = framesOf(*section);
+        QCOMPARE(frames[0].pixel(section->body.topLeft()), Black);
+        QCOMPARE(frames[0].pixel(section->body.topLeft() + QPoint(2, 2)), kBodyGrey);
+        for (int frame = 1; frame < 6; ++frame) {
+            for (int y = 0; y < frames[0].height(); ++y) {
+                for (int x = 0; x < frames[0].width(); ++x) {
+                    if ((frames[0].pixel(x, y) == kBodyGrey) != (frames[frame].pixel(x, y) == kBodyGrey))
+                        QFAIL(qPrintable(framed(*section, frame, "body differs") + QStringLiteral(" at %1, %2").arg(x).arg(y)));
+                }
+            }
+        }
+    }
+}
+
+// The ball leaves its seat a little more in every frame; the red air follows it
+// from behind the ball at first to the outlet at last.
+void TestLogicValveSections::nonReturnOpensStepByStep()
+{
+    const Section &s = kNonReturn;
+    const QList<QImage> frames = framesOf(s);
+    int ball = -1;
+    int redReach = -1;
+    for (int frame = 0; frame < 6; ++frame) {
+        const QImage &picture = frames[frame];
+        const int ballNow = partLeft(s, picture);
+        QVERIFY2(ballNow > ball, qPrintable(framed(s, frame, "the ball has not moved right")));
+        ball = ballNow;
+        const int reachNow = lastInRow(picture, s.axisRow, Red);
+        QVERIFY2(reachNow > redReach, qPrintable(framed(s, frame, "the red air has not gone further")));
+        redReach = reachNow;
+        QCOMPARE(leftInlet(s, picture), Red);
+        QVERIFY(arrowIntoLeft(s, picture));
+        QCOMPARE(rightPort(s, picture), frame == 5 ? Red : Blue);
+    }
+
+    // Closed: no red anywhere right of the ball's centre.
+    const int centre = (partLeft(s, frames[0]) + partRight(s, frames[0])) / 2;
+    const QRect beyondBall(QPoint(centre, 0), QPoint(frames[0].width() - 1, frames[0].height() - 1));
+    QVERIFY(!coloursIn(frames[0], beyondBall).contains(Red));
+    // Open: no blue left anywhere.
+    QVERIFY(!contains(frames[5], Blue));
+}
+
+void TestLogicValveSections::shuttleBallClosesTheInletWithoutAir()
+{
+    const Section &s = kShuttle;
+    const QList<QImage> frames = framesOf(s);
+    // Frames 0-2: air from the left; 3-5: air from the right. Between them the ball
+    // crosses from one seat to the other, through the middle under the outlet.
+    const QString airFromLeft = QStringLiteral("yyynnn");
+    const QString outletRed = QStringLiteral("nnynny");
+    for (int frame = 0; frame < 6; ++frame) {
+        const QImage &picture = frames[frame];
+        const bool left = airFromLeft[frame] == u'y';
+        QCOMPARE(leftInlet(s, picture), left ? Red : Blue);
+        QCOMPARE(rightPort(s, picture), left ? Blue : Red);
+        QCOMPARE(topOutlet(s, picture), outletRed[frame] == u'y' ? Red : Blue);
+        QCOMPARE(arrowIntoLeft(s, picture), left);
+        QCOMPARE(arrowIntoRight(s, picture), !left);
+        QVERIFY2(arrowAboveOutlet(s, picture), qPrintable(framed(s, frame, "no arrow above A")));
+    }
+    const auto ballCentre = [&](int frame) { return (partLeft(s, frames[frame]) + partRight(s, frames[frame])) / 2; };
+    QCOMPARE(ballCentre(0), ballCentre(5));
+    QCOMPARE(ballCentre(2), ballCentre(3));
+    QCOMPARE(ballCentre(1), s.outletX);
+    QCOMPARE(ballCentre(4), s.outletX);
+    QVERIFY(ballCentre(0) < ballCentre(1) && ballCentre(1) < ballCentre(2));
+    QCOMPARE(ballCentre(0) + ballCentre(2), 2 * s.outletX);  // the seats mirror each other
+}
+
+void TestLogicValveSections::twoPressureValvePassesAirOnlyFromBothSides()
+{
+    const Section &s = kTwoPressure;
+    const QList<QImage> frames = framesOf(s);
+
+    QFile first(QStringLiteral(VENTIRO_SOURCE_DIR "/resources/pictures/") + nameOf(s, 0));
+    QFile fourth(QStringLiteral(VENTIRO_SOURCE_DIR "/resources/pictures/") + nameOf(s, 3));
+    QVERIFY(first.open(QIODevice::ReadOnly) && fourth.open(QIODevice::ReadOnly));
+    QCOMPARE(first.readAll(), fourth.readAll());
+
+    // Both inlets: all red, a P arrow at each end and air leaving A.
+    QVERIFY(!contains(frames[0], Blue));
+    QVERIFY(arrowIntoLeft(s, frames[0]) && arrowIntoRight(s, frames[0]) && arrowAboveOutlet(s, frames[0]));
+    // One inlet: only that end red; the outlet without pressure.
+    for (int frame : {1, 2, 4, 5}) {
+        const bool left = frame < 3;
+        QCOMPARE(leftInlet(s, frames[frame]), left ? Red : Blue);
+        QCOMPARE(rightPort(s, frames[frame]), left ? Blue : Red);
+        QCOMPARE(topOutlet(s, frames[frame]), Blue);
+        QCOMPARE(arrowIntoLeft(s, frames[frame]), left);
+        QCOMPARE(arrowIntoRight(s, frames[frame]), !left);
+        QCOMPARE(arrowAboveOutlet(s, frames[frame]), !left);  // kept on frames 4 and 5
+    }
+
+    // The shuttle moves away from the inlet with air, step by step, equally far
+    // either way.
+    const auto shuttleAt = [&](int frame) { return partLeft(s, frames[frame]); };
+    QVERIFY(shuttleAt(0) < shuttleAt(1) && shuttleAt(1) < shuttleAt(2));
+    QVERIFY(shuttleAt(0) > shuttleAt(4) && shuttleAt(4) > shuttleAt(5));
+    QCOMPARE(shuttleAt(2) - shuttleAt(0), shuttleAt(0) - shuttleAt(5));
+
+    // Fully over, the disc on the side with air closes its chamber: beside the
+    // passage, nothing but the disc's seal and the seat lies between the disc and
+    // the body. Half way over there is still a gap of red air.
+    const int row = s.axisRow - 16;
+    const auto gapBehindDisc = [&](const QImage &picture, bool leftDisc) {
+        QSet<QRgb> gap;
+        const int step = leftDisc ? 1 : -1;
+        int x = leftDisc ? s.body.left() + 4 : s.body.right() - 4;
+        while (picture.pixel(x, row) != kPartGrey)
+            x += step;
+        while (picture.pixel(x, row) == kPartGrey)
+            x += step;
+        for (; picture.pixel(x, row) != kBodyGrey; x += step)
+            gap.insert(picture.pixel(x, row));
+        return gap;
+    };
+    QCOMPARE(gapBehindDisc(frames[2], true), QSet<QRgb>{Black});
+    QCOMPARE(gapBehindDisc(frames[5], false), QSet<QRgb>{Black});
+    QVERIFY(gapBehindDisc(frames[1], true).contains(Red));
+    QVERIFY(gapBehindDisc(frames[4], false).contains(Red));
+}
+
+QTEST_GUILESS_MAIN(TestLogicValveSections)
+#include "test_logic_valve_sections.moc"
