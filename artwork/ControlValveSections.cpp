@@ -1,6 +1,424 @@
+// The quick exhaust valve, the pressure-limiting valve and the one-way flow control
+// valve in section. Each body and its cavities stay put from frame to frame; the
+// moving part (disc seal, cone, ball), the spring, the colour of the air and the
+// port letters with their arrows change.
 #include "Artwork.h"
+#include "Canvas.h"
+#include "DrawingBasics.h"
+#include "Palette.h"
+#include "SectionParts.h"
+
+#include <QPolygon>
+#include <QRegion>
+
+namespace {
+
+constexpr QRgb R = Colour::Red;
+constexpr QRgb B = Colour::Blue;
+constexpr QRgb C = Colour::LightCyan;
+constexpr QRgb W = Colour::White;
+
+enum class PortFlow { None, In, Out };
+
+// Fills `area` with the colour of the air, but only inside the hollows of the body.
+void fillAir(QPainter &p, const QList<Cavity> &hollows, const QRect &area, QRgb colour)
+{
+    for (const Cavity &hollow : hollows)
+        p.fillRect(hollow.rect & area, QColor::fromRgb(colour));
+}
+
+void fillAir(QPainter &p, const QList<Cavity> &hollows, const QPolygon &area, QRgb colour)
+{
+    QRegion inside;
+    for (const Cavity &hollow : hollows)
+        inside += hollow.rect;
+    p.save();
+    p.setClipRegion(inside);
+    fillPolygon(p, area, colour, colour);
+    p.restore();
+}
+
+// A piece of body standing into a cavity from the wall on `attached` (a seat's rim, a
+// shoulder): black outline on its free sides, merged with the body on the wall side.
+void drawBodyBlock(QPainter &p, const QRect &block, Side attached)
+{
+    p.fillRect(block, QColor::fromRgb(Colour::Black));
+    const QRect inner = block.adjusted(attached == Side::Left ? -1 : 1, attached == Side::Top ? -1 : 1,
+                                       attached == Side::Right ? 1 : -1, attached == Side::Bottom ? 1 : -1);
+    p.fillRect(inner, QColor::fromRgb(Colour::LightGrey));
+}
+
+// A port's letter with, when air flows there, a thin arrow on the port's axis.
+void drawPortMark(QPainter &p, QPoint mouth, Side side, PortFlow flow, const QString &letter, QPoint letterAt)
+{
+    if (flow != PortFlow::None)
+        drawPortArrow(p, mouth, side, flow == PortFlow::In ? Flow::In : Flow::Out);
+    if (!letter.isEmpty())
+        drawLetter(p, letterAt, letter, 16);
+}
+
+// Black thread marks across a screw shank.
+void drawThread(QPainter &p, const QRect &shank, Qt::Orientation axis)
+{
+    if (axis == Qt::Vertical) {
+        for (int y = shank.top() + 2; y + 2 <= shank.bottom() - 1; y += 4)
+            drawLine(p, QPoint(shank.left() + 1, y + 2), QPoint(shank.right() - 1, y), Colour::Black);
+    } else {
+        for (int x = shank.left() + 2; x + 2 <= shank.right() - 1; x += 4)
+            drawLine(p, QPoint(x, shank.bottom() - 1), QPoint(x + 2, shank.top() + 1), Colour::Black);
+    }
+}
+
+// ---- Quick exhaust valve ---------------------------------------------------------
+// P enters on the left through a short nozzle whose rim is the P-side seat; the R
+// passage leaves on the right through a longer nozzle whose rim is the R-side seat.
+// Between them a disc seal with a cup lip (open towards R) slides across the
+// chamber; A leaves the chamber from the top, above the R nozzle. Air from P folds
+// the lip and passes to A; air from A presses the lip against the wall and the disc
+// onto the P seat, so A exhausts through R.
+namespace exhaust {
+
+constexpr QRect body(QPoint(56, 60), QPoint(396, 210));
+constexpr int axisY = 135;
+constexpr QRect chamber(QPoint(150, 85), QPoint(299, 185));
+constexpr int boreTop = 121;                 // the P and R passages, rows 121..149
+constexpr int boreBottom = 149;
+constexpr int pNozzleEnd = 170;              // the P seat's rim
+constexpr int rNozzleStart = 241;            // the R seat's rim
+constexpr int aCentre = 273;
+constexpr int aWidth = 24;
+constexpr int discLeftAtRest = pNozzleEnd + 1;
+constexpr int discWidth = 12;
+constexpr int discTop = 95;
+constexpr int lipReach = 14;
+constexpr int travel = rNozzleStart - 1 - (discLeftAtRest + discWidth - 1);
+
+enum class Lip { Sealing, Folded };
+
+struct Frame {
+    int shift;          // the disc's travel towards R
+    Lip lip;
+    QRgb pPassage;
+    QRgb pSide;         // the chamber on the P side of the seal
+    QRgb aSide;         // the chamber on the A side of the seal, and the A passage
+    QRgb rPassage;
+    int rRedTo;         // red in the R passage up to this column (0: none)
+    PortFlow p, a, r;
+    bool letterP, letterR;
+};
+
+constexpr PortFlow No = PortFlow::None;
+constexpr PortFlow In = PortFlow::In;
+constexpr PortFlow Out = PortFlow::Out;
+constexpr int half = travel / 2;
+constexpr int rMiddle = (rNozzleStart + 396) / 2;
+
+const Frame frames[6] = {
+    //  shift   lip          P  P side A side R  red in R  flows P, A, R   letters P, R
+    {0,      Lip::Sealing, R, C, C, B, 0,       In, Out, No, true, false},
+    {half,   Lip::Folded,  R, R, C, B, 0,       In, Out, No, true, false},
+    {travel, Lip::Folded,  R, R, R, B, 0,       No, In, No, true, false},
+    {travel, Lip::Sealing, B, B, R, C, 0,       No, In, Out, false, true},
+    {half,   Lip::Sealing, B, B, R, B, rMiddle, No, In, Out, false, true},
+    {0,      Lip::Sealing, B, B, R, R, 396,     No, In, Out, false, true},
+};
+
+// The upper lip of the cup; the lower one is its mirror image about the axis.
+QPolygon upperLip(int discRight, Lip lip)
+{
+    const int tipX = discRight + lipReach - (lip == Lip::Folded ? 2 : 0);
+    const int tipY = chamber.top() + (lip == Lip::Folded ? 6 : 0);
+    return QPolygon({QPoint(discRight, discTop - 1), QPoint(tipX, tipY), QPoint(tipX, tipY + 5),
+                     QPoint(discRight, discTop + 8)});
+}
+
+QPolygon mirrored(const QPolygon &polygon)
+{
+    QPolygon result;
+    for (const QPoint &point : polygon)
+        result << QPoint(point.x(), 2 * axisY - point.y());
+    return result;
+}
+
+QImage draw(int index, QSize size)
+{
+    const Frame &frame = frames[index];
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+
+    const QList<Cavity> hollows = {
+        {chamber, W},
+        portPassage(body, Side::Left, axisY, boreBottom - boreTop + 1, pNozzleEnd, W),
+        portPassage(body, Side::Right, axisY, boreBottom - boreTop + 1, rNozzleStart, W),
+        portPassage(body, Side::Top, aCentre, aWidth, chamber.top(), W),
+    };
+    drawSectionBody(p, body);
+    drawCavities(p, body, hollows);
+
+    const int discLeft = discLeftAtRest + frame.shift;
+    const int discRight = discLeft + discWidth - 1;
+    const int boundary = discRight + lipReach + (frame.lip == Lip::Folded ? 6 : 0);
+    fillAir(p, hollows, QRect(QPoint(chamber.left(), 0), QPoint(boundary, size.height())), frame.pSide);
+    fillAir(p, hollows, QRect(QPoint(boundary + 1, 0), QPoint(size.width(), size.height())), frame.aSide);
+    if (frame.lip == Lip::Sealing) {
+        // Inside the cup the air is that of the A side.
+        const QPolygon cup({QPoint(discRight, discTop + 8), QPoint(boundary, chamber.top() + 5),
+                            QPoint(boundary, chamber.bottom() - 5), QPoint(discRight, 2 * axisY - discTop - 8)});
+        fillAir(p, hollows, cup, frame.aSide);
+    }
+    fillAir(p, hollows, QRect(QPoint(body.left(), boreTop), QPoint(pNozzleEnd, boreBottom)), frame.pPassage);
+    const QRect rBore(QPoint(rNozzleStart, boreTop), QPoint(body.right(), boreBottom));
+    fillAir(p, hollows, rBore, frame.rPassage);
+    if (frame.rRedTo > 0)
+        fillAir(p, hollows, QRect(rBore.topLeft(), QPoint(frame.rRedTo, boreBottom)), R);
+
+    // The two seats: nozzles standing out of the chamber's end walls.
+    drawBodyBlock(p, QRect(QPoint(chamber.left(), boreTop - 9), QPoint(pNozzleEnd, boreTop - 1)), Side::Left);
+    drawBodyBlock(p, QRect(QPoint(chamber.left(), boreBottom + 1), QPoint(pNozzleEnd, boreBottom + 9)), Side::Left);
+    drawBodyBlock(p, QRect(QPoint(rNozzleStart, boreTop - 9), QPoint(chamber.right(), boreTop - 1)), Side::Right);
+    drawBodyBlock(p, QRect(QPoint(rNozzleStart, boreBottom + 1), QPoint(chamber.right(), boreBottom + 9)), Side::Right);
+
+    // The disc seal and its lip.
+    const QPolygon lip = upperLip(discRight, frame.lip);
+    fillPolygon(p, lip, Colour::MidGrey);
+    fillPolygon(p, mirrored(lip), Colour::MidGrey);
+    fillOutlined(p, QRect(QPoint(discLeft, discTop), QPoint(discRight, 2 * axisY - discTop)), Colour::MidGrey);
+
+    drawPortMark(p, QPoint(body.left(), axisY), Side::Left, frame.p, frame.letterP ? QStringLiteral("P") : QString(),
+                 QPoint(body.left() - 18, axisY - 18));
+    drawPortMark(p, QPoint(aCentre, body.top()), Side::Top, frame.a, QStringLiteral("A"),
+                 QPoint(aCentre - 15, body.top() - 20));
+    drawPortMark(p, QPoint(body.right(), axisY), Side::Right, frame.r, frame.letterR ? QStringLiteral("R") : QString(),
+                 QPoint(body.right() + 18, axisY - 18));
+    return picture;
+}
+
+} // namespace exhaust
+
+// ---- Pressure-limiting valve -----------------------------------------------------
+// The inlet P runs from the left edge to a seat in the chamber's left wall. A cone,
+// pressed onto the seat by a coil spring, opens when the force of the air on it
+// beats the spring; the spring's other end bears on a plate carried by an adjusting
+// screw through the right wall, with its knob outside. The outlet T leaves just right
+// of the seat and a vent near the screw, both down through the bottom wall.
+namespace limiter {
+
+constexpr QRect body(QPoint(60, 70), QPoint(400, 200));
+constexpr int axisY = 135;
+constexpr QRect chamber(QPoint(141, 98), QPoint(369, 172));
+constexpr int inletWidth = 31;
+constexpr int seatX = chamber.left() - 1;        // the inlet's mouth in the left wall
+constexpr int coneTipAtRest = seatX - 21;
+constexpr int coneTaper = 34;                     // from the tip to the full diameter
+constexpr int coneLength = 60;
+constexpr int coneHalfHeight = 26;
+constexpr int plateLeft = 330;
+constexpr int plateWidth = 8;
+constexpr int outletCentre = 163;
+constexpr int ventCentre = 353;
+constexpr int screwHalfHeight = 8;
+constexpr int springHalfHeight = 24;
+
+struct Frame {
+    int lift;           // the cone's distance off its seat
+    bool layer;         // a thin film of air around the cone's front
+    double front;       // how far the air has filled the spring, 0..1 (negative: not at all)
+    bool outletRed;
+    bool letterT;
+};
+
+const Frame frames[6] = {
+    //  lift  layer  front  outlet red  letter T
+    {0,  false, -1,   false, false},
+    {9,  true,  -1,   false, true},
+    {18, false, 0.03, true,  true},
+    {26, false, 0.5,  true,  true},
+    {35, false, 0.82, true,  true},
+    {44, false, 1.0,  true,  true},
+};
+
+QPolygon cone(int tip)
+{
+    const int full = tip + coneTaper;
+    const int back = tip + coneLength - 1;
+    const int top = axisY - coneHalfHeight;
+    const int bottom = axisY + coneHalfHeight;
+    return QPolygon({QPoint(tip, axisY), QPoint(full, top), QPoint(back, top), QPoint(back, bottom), QPoint(full, bottom)});
+}
+
+// The conical front alone, grown by `grow` pixels: the film of air that first gets past the seat.
+QPolygon coneFront(int tip, int grow)
+{
+    const int full = tip + coneTaper;
+    return QPolygon({QPoint(tip - grow, axisY), QPoint(full, axisY - coneHalfHeight - grow),
+                     QPoint(full, axisY + coneHalfHeight + grow)});
+}
+
+QImage draw(int index, QSize size)
+{
+    const Frame &frame = frames[index];
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+
+    const QRect screwHole(QPoint(chamber.right() + 1, axisY - screwHalfHeight + 1),
+                          QPoint(body.right(), axisY + screwHalfHeight - 1));
+    const QList<Cavity> hollows = {
+        {chamber, W},
+        portPassage(body, Side::Left, axisY, inletWidth, seatX, R),
+        portPassage(body, Side::Bottom, outletCentre, 10, chamber.bottom(), W),
+        portPassage(body, Side::Bottom, ventCentre, 8, chamber.bottom(), W),
+        {screwHole, W},
+    };
+    drawSectionBody(p, body);
+    drawCavities(p, body, hollows);
+
+    const int tip = coneTipAtRest + frame.lift;
+    const int springLeft = tip + coneLength;
+    if (frame.layer)
+        fillAir(p, hollows, coneFront(tip, 4), R);
+    if (frame.front >= 0) {
+        const int front = springLeft + qRound(frame.front * (plateLeft - 1 - springLeft));
+        fillAir(p, hollows, QRect(QPoint(chamber.left(), chamber.top()), QPoint(front, chamber.bottom())), R);
+    }
+    if (frame.outletRed)
+        fillAir(p, hollows, QRect(QPoint(outletCentre - 5, chamber.bottom()), QPoint(outletCentre + 5, body.bottom())), R);
+
+    // The adjusting screw: plate inside, threaded shank through the wall, knob outside.
+    const QRect shank(QPoint(plateLeft + plateWidth, axisY - screwHalfHeight), QPoint(body.right() + 8, axisY + screwHalfHeight));
+    fillOutlined(p, shank, Colour::MidGrey);
+    drawThread(p, shank.adjusted(6, 0, -8, 0), Qt::Horizontal);
+    fillOutlined(p, QRect(QPoint(plateLeft, axisY - 30), QPoint(plateLeft + plateWidth - 1, axisY + 30)), Colour::MidGrey);
+    const QRect knob(QPoint(body.right() + 8, axisY - 28), QPoint(body.right() + 30, axisY + 28));
+    fillOutlined(p, knob, Colour::DarkGrey);
+    for (int y = knob.top() + 5; y < knob.bottom() - 2; y += 6)
+        drawLine(p, QPoint(knob.left() + 3, y), QPoint(knob.right() - 3, y), Colour::Black);
+
+    drawCoilSpring(p, QRect(QPoint(springLeft, axisY - springHalfHeight), QPoint(plateLeft - 1, axisY + springHalfHeight)), 7);
+    fillPolygon(p, cone(tip), Colour::MidGrey);
+
+    drawPortMark(p, QPoint(body.left(), axisY), Side::Left, PortFlow::In, QStringLiteral("P"),
+                 QPoint(body.left() - 18, axisY - 18));
+    if (frame.letterT) {
+        drawPortArrow(p, QPoint(outletCentre, body.bottom()), Side::Bottom, Flow::Out, 14);
+        drawLetter(p, QPoint(outletCentre, body.bottom() + 17), QStringLiteral("T"), 16);
+    }
+    return picture;
+}
+
+} // namespace limiter
+
+// ---- One-way flow control valve --------------------------------------------------
+// The lower passage runs from the left port to the ball's seat; past the seat the
+// spring chamber holds the ball and its spring and narrows to the right port. A
+// vertical branch off the left port rises to the upper passage, which the needle's
+// conical tip throttles where a short link drops into the spring chamber behind
+// the ball. Left to right the air lifts the ball and also passes the needle; right
+// to left the ball stays seated and all the air goes through the throttle.
+namespace regulator {
+
+constexpr QRect body(QPoint(50, 75), QPoint(400, 215));
+constexpr int axisY = 180;                        // the lower passage
+constexpr int portWidth = 24;
+constexpr QRect chamber(QPoint(181, 155), QPoint(349, 205));
+constexpr QRect branch(QPoint(95, 105), QPoint(108, 168));
+constexpr QRect upper(QPoint(95, 105), QPoint(300, 118));
+constexpr QRect link(QPoint(262, 119), QPoint(271, 154));
+constexpr int needleLeft = 259;                   // the needle's shank, 16 pixels wide
+constexpr int needleRight = 274;
+constexpr int tipY = 126;
+constexpr int ballRadius = 19;
+constexpr int ballCentreAtRest = 195;             // resting on the seat's rim
+constexpr QRect leftPort(QPoint(50, 168), QPoint(180, 191));
+constexpr QRect rightPort(QPoint(349, 168), QPoint(400, 191));
+
+struct Frame {
+    int ballShift;
+    bool fromRight;                 // where P stands: the air comes from the right
+    QList<QRect> red;               // where the air has arrived
+};
+
+QRect chamberUpTo(int x) { return QRect(chamber.topLeft(), QPoint(x, chamber.bottom())); }
+QRect chamberFrom(int x) { return QRect(QPoint(x, chamber.top()), chamber.bottomRight()); }
+QRect upperUpTo(int x) { return QRect(upper.topLeft(), QPoint(x, upper.bottom())); }
+
+const QList<Frame> &frames()
+{
+    static const QList<Frame> list = {
+        {0, false, {leftPort, branch, upperUpTo(266)}},
+        {9, false, {leftPort, branch, upper, link, chamberUpTo(ballCentreAtRest + 9)}},
+        {18, false, {leftPort, branch, upper, link, chamberUpTo(ballCentreAtRest + 18 + ballRadius + 10)}},
+        {26, false, {leftPort, branch, upper, link, chamberUpTo(296)}},
+        {35, false, {leftPort, branch, upper, link, chamber}},
+        {44, false, {leftPort, branch, upper, link, chamber, rightPort}},
+        {0, true, {rightPort}},
+        {0, true, {rightPort, chamberFrom(265)}},
+        {0, true, {rightPort, chamber, QRect(QPoint(link.left(), 138), link.bottomRight())}},
+        {0, true, {rightPort, chamber, link, upper}},
+        {0, true, {rightPort, chamber, link, upper, QRect(branch.topLeft(), QPoint(branch.right(), 145))}},
+        {0, true, {rightPort, chamber, link, upper, branch, leftPort}},
+    };
+    return list;
+}
+
+void drawNeedle(QPainter &p)
+{
+    const int middle2 = needleLeft + needleRight;   // twice the axis, to keep the tip centred
+    const QPolygon needle({QPoint(needleLeft, 53), QPoint(needleRight, 53), QPoint(needleRight, upper.top()),
+                           QPoint((middle2 + 1) / 2, tipY), QPoint(middle2 / 2, tipY), QPoint(needleLeft, upper.top())});
+    fillPolygon(p, needle, Colour::MidGrey);
+    drawThread(p, QRect(QPoint(needleLeft, 56), QPoint(needleRight, upper.top() - 4)), Qt::Vertical);
+    // Lock nut on the body and the knurled head.
+    fillOutlined(p, QRect(QPoint(needleLeft - 6, body.top() - 9), QPoint(needleRight + 6, body.top() - 1)), Colour::DarkGrey);
+    const QRect head(QPoint(needleLeft - 9, 38), QPoint(needleRight + 9, 52));
+    fillOutlined(p, head, Colour::DarkGrey);
+    for (int x = head.left() + 4; x < head.right() - 2; x += 5)
+        drawLine(p, QPoint(x, head.top() + 2), QPoint(x, head.bottom() - 2), Colour::Black);
+}
+
+QImage draw(int index, QSize size)
+{
+    const Frame &frame = frames()[index];
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+
+    const QList<Cavity> hollows = {
+        {leftPort, B}, {chamber, B}, {rightPort, B}, {branch, B}, {upper, B}, {link, B},
+        {QRect(QPoint(needleLeft + 1, body.top()), QPoint(needleRight - 1, upper.top() - 1)), W},
+    };
+    drawSectionBody(p, body);
+    drawCavities(p, body, hollows);
+    for (const QRect &area : frame.red)
+        fillAir(p, hollows, area, R);
+
+    const int ballCentre = ballCentreAtRest + frame.ballShift;
+    drawCoilSpring(p, QRect(QPoint(ballCentre + ballRadius - 3, axisY - 16), QPoint(chamber.right(), axisY + 16)), 7);
+    p.save();
+    p.setPen(QColor::fromRgb(Colour::Black));
+    p.setBrush(QColor::fromRgb(Colour::MidGrey));
+    p.drawEllipse(QRect(ballCentre - ballRadius, axisY - ballRadius, 2 * ballRadius, 2 * ballRadius));
+    p.restore();
+    drawNeedle(p);
+
+    if (frame.fromRight) {
+        drawPortMark(p, QPoint(body.right(), axisY), Side::Right, PortFlow::In, QStringLiteral("P"),
+                     QPoint(body.right() + 18, axisY - 18));
+        drawLetter(p, QPoint(115, 45), QStringLiteral("REGULACIÓ"), 16, Colour::DarkGrey);
+    } else {
+        drawPortMark(p, QPoint(body.left(), axisY), Side::Left, PortFlow::In, QStringLiteral("P"),
+                     QPoint(body.left() - 18, axisY - 18));
+    }
+    return picture;
+}
+
+} // namespace regulator
+
+} // namespace
 
 QList<ArtworkEntry> controlValveSectionArtwork()
 {
-    return {};
+    return {
+        {QStringLiteral("frmEscapamentRapid"), QStringLiteral("picEscapamentRàpid"), exhaust::draw},
+        {QStringLiteral("frmLimitadora"), QStringLiteral("picVàlvulaLimit"), limiter::draw},
+        {QStringLiteral("frmReguladora"), QStringLiteral("picVàlvulaReguladora"), regulator::draw},
+    };
 }
