@@ -1,6 +1,292 @@
+// The circuit animations and symbols of the non-return, shuttle and two-pressure
+// valves. Each circuit drives a single-acting cylinder from push-button 3/2 valves;
+// every frame draws the same layout, and only the valves' positions, the colours of
+// the air, the ball or shuttle of the logic valve and the piston's stroke change.
 #include "Artwork.h"
+
+#include "Canvas.h"
+#include "Palette.h"
+#include "SymbolParts.h"
+
+namespace {
+
+constexpr int kCylinderRodLength = 110;
+
+// ---- Non-return valve circuit ------------------------------------------------
+// The line from the cylinder runs straight down through the non-return valve to
+// port A of the 3/2 valve; a bypass through a normally open 2/2 valve runs on its
+// right.
+constexpr QRect kCheckBarrel(80, 24, 108, 44);
+constexpr int kBranchY = 84;             // the bypass leaves the cylinder line here
+constexpr int kRejoinY = 150;            // and comes back here
+constexpr QPoint kBypassSquare(154, 99);
+constexpr int kBypassSquareSize = 36;
+constexpr QPoint kCheckValveSquare(74, 170);
+constexpr int kCheckValveSquareSize = 48;
+constexpr int kCheckValveTipY = 140;     // the point of the non-return valve's seat
+
+// ---- Shuttle and two-pressure valve circuits ------------------------------------
+// The logic valve sits in the middle, a 3/2 valve under each of its inlets.
+constexpr QRect kLogicBarrel(60, 36, 108, 44);
+constexpr int kOutletRunY = 96;          // the outlet line turns here towards the cylinder
+constexpr QPoint kLogicValveCentre(120, 126);
+constexpr QPoint kLeftValveSquare(48, 178);
+constexpr QPoint kRightValveSquare(176, 178);
+constexpr int kLogicSquareSize = 32;
+
+// ---- Symbols (135 x 75) ----------------------------------------------------------
+constexpr int kSymbolLineY = 38;
+constexpr LogicValveBody kSymbolBody{{68, 44}, 34, 14};
+constexpr int kSymbolOutletTop = 14;
+constexpr int kSymbolInletLength = 26;
+
+CylinderSpec cylinderAt(const QRect &barrel)
+{
+    return {.barrel = barrel, .rodLength = kCylinderRodLength, .returnSpring = true};
+}
+
+// Arrow heads too small to see on the small squares are drawn at this size at least.
+constexpr int kMinimumArrowHeadLength = 8;
+constexpr int kMinimumArrowHeadHalfWidth = 4;
+
+ValveDrawing threeTwoAt(QPoint square, int size, bool pressed, QHash<QString, Air> air)
+{
+    return {.portSquare = square, .squareSize = size, .pressed = pressed, .air = std::move(air),
+            .springLength = size / 2, .buttonLength = size * 3 / 8,
+            .arrowHeadLength = qMax(size / 5, kMinimumArrowHeadLength),
+            .arrowHeadHalfWidth = qMax(size / 12, kMinimumArrowHeadHalfWidth)};
+}
+
+QHash<QString, Air> threeTwoAir(bool pressed, Air restingLine)
+{
+    if (pressed)
+        return {{"A", Air::Pressure}, {"P", Air::Pressure}, {"R", Air::None}};
+    return {{"A", restingLine}, {"P", Air::None}, {"R", restingLine}};
+}
+
+// A 2/2 valve that lets air through at rest and closes when pressed; its arrow
+// points down, the way the cylinder empties through it.
+ValveSymbolSpec normallyOpenTwoTwoValve()
+{
+    return {{{"A", Edge::Top, 2}, {"P", Edge::Bottom, 2}},
+            {{{"A", "P"}}, {}},
+            {{}, {"A", "P"}}};
+}
+
+// P and R under a 3/2 valve: P ends in a pressure source with its letter on the
+// left, R close under the valve in an exhaust with its letter on the right; A is
+// lettered on the left of its line above the valve.
+void drawValvePorts(QPainter &p, const ValveDrawing &drawing, int supplyStub)
+{
+    const ValveSymbolSpec valve = threeTwoValve();
+    const QPoint a = valvePortPoint(valve, drawing, QStringLiteral("A"));
+    drawPortLetter(p, a + QPoint(-10, -13), QStringLiteral("A"));
+
+    const QPoint supply = valvePortPoint(valve, drawing, QStringLiteral("P"));
+    const QPoint source = supply + QPoint(0, supplyStub);
+    drawWire(p, {supply, source}, lineColour(drawing.air.value(QStringLiteral("P"))));
+    drawPressureSource(p, source, 7);
+    drawPortLetter(p, source + QPoint(-15, 7), QStringLiteral("P"));
+
+    const QPoint exhaust = valvePortPoint(valve, drawing, QStringLiteral("R"));
+    const QPoint vent = exhaust + QPoint(0, 8);
+    drawWire(p, {exhaust, vent}, lineColour(drawing.air.value(QStringLiteral("R"))));
+    drawExhaust(p, vent, 6);
+    drawPortLetter(p, vent + QPoint(14, 5), QStringLiteral("R"));
+}
+
+void drawJunction(QPainter &p, QPoint at, Air air)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgb(lineColour(air)));
+    p.drawEllipse(QPointF(at), 3.0, 3.0);
+    p.restore();
+}
+
+// ---- Non-return valve circuit ------------------------------------------------
+
+NonReturnValveSize circuitCheckValve()
+{
+    return {.seatLength = 13, .seatHalfWidth = 10, .ballRadius = 7, .springLength = 18, .springHalfWidth = 6};
+}
+
+// At rest the cylinder empties down the bypass and out through R; with both
+// buttons pressed the bypass is closed and the air reaches the cylinder through
+// the non-return valve.
+QImage drawCheckValveCircuit(int frame, QSize size)
+{
+    static constexpr int strokes[] = {0, 14, 28, 42, 56, 70};
+    const bool pressed = frame > 0;
+    const Air air = pressed ? Air::Pressure : Air::Exhaust;
+    const QRgb line = lineColour(air);
+
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+    const CylinderSpec cylinder = cylinderAt(kCheckBarrel);
+    drawCylinder(p, cylinder, {strokes[frame], air, Air::None});
+
+    const ValveDrawing valve =
+        threeTwoAt(kCheckValveSquare, kCheckValveSquareSize, pressed, threeTwoAir(pressed, Air::Exhaust));
+    const QPoint portA = valvePortPoint(threeTwoValve(), valve, QStringLiteral("A"));
+    const int x = portA.x();
+    const QPoint seatTip(x, kCheckValveTipY);
+    const int springEnd = kCheckValveTipY - nonReturnValveLength(circuitCheckValve());
+    drawWire(p, {capPort(cylinder), {x, springEnd}}, line);
+    drawWire(p, {seatTip, portA}, line);
+    drawNonReturnValve(p, seatTip, {0, -1}, circuitCheckValve(), pressed ? Colour::Purple : Colour::Black);
+
+    const ValveSymbolSpec bypassValve = normallyOpenTwoTwoValve();
+    const ValveDrawing bypass{.portSquare = kBypassSquare, .squareSize = kBypassSquareSize, .pressed = pressed,
+                              .air = {{"A", air}, {"P", air}}, .springLength = 18, .buttonLength = 13,
+                              .arrowHeadLength = kMinimumArrowHeadLength,
+                              .arrowHeadHalfWidth = kMinimumArrowHeadHalfWidth};
+    const QPoint bypassIn = valvePortPoint(bypassValve, bypass, QStringLiteral("A"));
+    const QPoint bypassOut = valvePortPoint(bypassValve, bypass, QStringLiteral("P"));
+    drawWire(p, {{x, kBranchY}, {bypassIn.x(), kBranchY}, bypassIn}, line);
+    drawWire(p, {bypassOut, {bypassOut.x(), kRejoinY}, {x, kRejoinY}}, line);
+    drawJunction(p, {x, kBranchY}, air);
+    drawJunction(p, {x, kRejoinY}, air);
+    drawValveSymbol(p, bypassValve, bypass);
+
+    drawValvePorts(p, valve, 20);
+    drawValveSymbol(p, threeTwoValve(), valve);
+    return picture;
+}
+
+QImage drawCheckValveSymbol(QSize size)
+{
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+    const NonReturnValveSize valve{.seatLength = 18, .seatHalfWidth = 15, .ballRadius = 10, .springLength = 30,
+                                   .springHalfWidth = 9, .springPeaks = 4};
+    const int length = nonReturnValveLength(valve);
+    const QPoint tip((size.width() - length) / 2, kSymbolLineY);
+    const QPoint springEnd = drawNonReturnValve(p, tip, {1, 0}, valve, Colour::Black);
+    drawWire(p, {{tip.x() - kSymbolInletLength, kSymbolLineY}, tip}, Colour::Black);
+    drawWire(p, {springEnd, springEnd + QPoint(kSymbolInletLength, 0)}, Colour::Black);
+    return picture;
+}
+
+// ---- Shuttle and two-pressure valve circuits ------------------------------------
+
+enum class LogicValve { Shuttle, TwoPressure };
+
+struct LogicFrame {
+    bool leftPressed;
+    bool rightPressed;
+    Air leftLine;   // the line from the logic valve's inlet to the 3/2 valve's port A
+    Air rightLine;
+    Air outlet;     // the outlet line and the cylinder's chamber
+    int stroke;
+    int position;   // shuttle valve: 0 ball left, 1 ball right; two-pressure: 0 left, 1 middle, 2 right
+};
+
+LogicValveBody circuitBody()
+{
+    return {kLogicValveCentre, 36, 15};
+}
+
+QImage drawLogicCircuit(QSize size, LogicValve kind, const LogicFrame &frame)
+{
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+    const CylinderSpec cylinder = cylinderAt(kLogicBarrel);
+    drawCylinder(p, cylinder, {frame.stroke, frame.outlet, Air::None});
+
+    const LogicValveBody body = circuitBody();
+    const QPoint cap = capPort(cylinder);
+    drawWire(p, {cap, {cap.x(), kOutletRunY}, {body.outlet().x(), kOutletRunY}, body.outlet()}, lineColour(frame.outlet));
+
+    const ValveDrawing left = threeTwoAt(kLeftValveSquare, kLogicSquareSize, frame.leftPressed,
+                                         threeTwoAir(frame.leftPressed, frame.leftLine));
+    const ValveDrawing right = threeTwoAt(kRightValveSquare, kLogicSquareSize, frame.rightPressed,
+                                          threeTwoAir(frame.rightPressed, frame.rightLine));
+    const QPoint leftA = valvePortPoint(threeTwoValve(), left, QStringLiteral("A"));
+    const QPoint rightA = valvePortPoint(threeTwoValve(), right, QStringLiteral("A"));
+    drawWire(p, {body.leftInlet(), {leftA.x(), body.centre.y()}, leftA}, lineColour(frame.leftLine));
+    drawWire(p, {body.rightInlet(), {rightA.x(), body.centre.y()}, rightA}, lineColour(frame.rightLine));
+
+    const LogicValveAir air{lineColour(frame.leftLine), lineColour(frame.rightLine), lineColour(frame.outlet)};
+    if (kind == LogicValve::Shuttle) {
+        drawShuttleValve(p, body, frame.position == 0 ? BallSeat::Left : BallSeat::Right, air);
+    } else {
+        static constexpr ShuttlePosition positions[] = {ShuttlePosition::Left, ShuttlePosition::Middle,
+                                                        ShuttlePosition::Right};
+        drawTwoPressureValve(p, body, positions[frame.position], air);
+    }
+
+    for (const ValveDrawing &valve : {left, right}) {
+        drawValvePorts(p, valve, 24);
+        drawValveSymbol(p, threeTwoValve(), valve);
+    }
+    return picture;
+}
+
+// Either button fills the cylinder; the ball is pushed against the other inlet,
+// which stays without air. Released, the cylinder empties back through the valve
+// that last fed it.
+QImage drawShuttleCircuit(int frame, QSize size)
+{
+    constexpr Air none = Air::None;
+    constexpr Air fill = Air::Pressure;
+    constexpr Air empty = Air::Exhaust;
+    static constexpr LogicFrame frames[] = {
+        {false, false, none, empty, empty, 0, 0},
+        {true, false, fill, none, fill, 24, 1},
+        {true, false, fill, none, fill, 60, 1},
+        {false, false, empty, none, empty, 0, 1},
+        {false, true, none, fill, fill, 24, 0},
+        {false, true, none, fill, fill, 60, 0},
+    };
+    return drawLogicCircuit(size, LogicValve::Shuttle, frames[frame]);
+}
+
+// Only both buttons together fill the cylinder; a single inlet under pressure
+// pushes the shuttle over and closes itself off from the outlet.
+QImage drawTwoPressureCircuit(int frame, QSize size)
+{
+    constexpr Air none = Air::None;
+    constexpr Air fill = Air::Pressure;
+    constexpr Air empty = Air::Exhaust;
+    static constexpr LogicFrame frames[] = {
+        {false, false, none, none, empty, 0, 1},
+        {true, true, fill, fill, fill, 20, 1},
+        {true, true, fill, fill, fill, 44, 1},
+        {true, true, fill, fill, fill, 68, 1},
+        {false, true, none, fill, empty, 0, 0},
+        {true, false, fill, none, empty, 0, 2},
+    };
+    return drawLogicCircuit(size, LogicValve::TwoPressure, frames[frame]);
+}
+
+QImage drawLogicSymbol(QSize size, LogicValve kind)
+{
+    QImage picture = blankPicture(size);
+    PicturePainter p(&picture);
+    const LogicValveBody &body = kSymbolBody;
+    const QPoint inletOut(kSymbolInletLength, 0);
+    drawWire(p, {body.leftInlet() - inletOut, body.leftInlet()}, Colour::Black);
+    drawWire(p, {body.rightInlet(), body.rightInlet() + inletOut}, Colour::Black);
+    drawWire(p, {body.outlet(), {body.outlet().x(), kSymbolOutletTop}}, Colour::Black);
+    if (kind == LogicValve::Shuttle)
+        drawShuttleValve(p, body, BallSeat::Right, {});
+    else
+        drawTwoPressureValve(p, body, ShuttlePosition::Middle, {});
+    return picture;
+}
+
+} // namespace
 
 QList<ArtworkEntry> logicValveCircuitArtwork()
 {
-    return {};
+    return {
+        {"frmAntiretorn", "picCircuitAntiretorn", drawCheckValveCircuit},
+        {"frmAntiretorn", "imgSimbolAntiretorn", [](int, QSize size) { return drawCheckValveSymbol(size); }},
+        {"frmSelectora", "picCircuitSelectora", drawShuttleCircuit},
+        {"frmSelectora", "imgSimbolSelectora", [](int, QSize size) { return drawLogicSymbol(size, LogicValve::Shuttle); }},
+        {"frmSimultaneïtat", "picCircuitSimultaneïtat", drawTwoPressureCircuit},
+        {"frmSimultaneïtat", "imgSimbolSimultaneïtat",
+         [](int, QSize size) { return drawLogicSymbol(size, LogicValve::TwoPressure); }},
+    };
 }

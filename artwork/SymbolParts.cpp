@@ -180,8 +180,11 @@ static QPoint portOnSquare(const ValvePort &port, QPoint square, int size)
 }
 
 static void drawPosition(QPainter &p, const ValveSymbolSpec &valve, const ValvePosition &position, QPoint square,
-                         int size, const QHash<QString, Air> &air)
+                         const ValveDrawing &drawing, const QHash<QString, Air> &air)
 {
+    const int size = drawing.squareSize;
+    const int headLength = drawing.arrowHeadLength > 0 ? drawing.arrowHeadLength : size / 5;
+    const int headHalfWidth = drawing.arrowHeadHalfWidth > 0 ? drawing.arrowHeadHalfWidth : size / 12;
     // Arrows run from the inner side of one edge line to the inner side of the other.
     const auto inside = [&](const ValvePort &port) {
         const QPoint onEdge = portOnSquare(port, square, size);
@@ -190,7 +193,7 @@ static void drawPosition(QPainter &p, const ValveSymbolSpec &valve, const ValveP
     for (const auto &[from, to] : position.flows) {
         const QRgb colour = lineColour(air.value(from, Air::None));
         drawFlowArrow(p, inside(findPort(valve, from)), inside(findPort(valve, to)), colour, kLineWidth,
-                      size / 5, size / 12);
+                      headLength, headHalfWidth);
     }
     const int stem = size / 5;
     for (const QString &name : position.blocked) {
@@ -229,8 +232,8 @@ void drawValveSymbol(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawi
     drawWire(p, {{left + size, top}, {left + size, bottom}}, Colour::Black);
 
     const QHash<QString, Air> noAir;
-    drawPosition(p, valve, valve.atRest, restSquare, size, drawing.pressed ? noAir : drawing.air);
-    drawPosition(p, valve, valve.pressed, pressedSquare, size, drawing.pressed ? drawing.air : noAir);
+    drawPosition(p, valve, valve.atRest, restSquare, drawing, drawing.pressed ? noAir : drawing.air);
+    drawPosition(p, valve, valve.pressed, pressedSquare, drawing, drawing.pressed ? drawing.air : noAir);
 
     const int springLength = drawing.pressed ? drawing.springLength * 6 / 10 : drawing.springLength;
     const int springHalfHeight = size * 3 / 10;
@@ -297,4 +300,128 @@ void drawCylinder(QPainter &p, const CylinderSpec &cylinder, const CylinderState
         const QRect chamber(QPoint(pistonRight + 1, inside.top() + 3), QPoint(inside.right(), inside.bottom() - 3));
         drawZigZagSpring(p, chamber, 4, Colour::Black);
     }
+}
+
+// ---- Non-return and logic valves ---------------------------------------------
+
+// A straight stroke `width` pixels wide between two points in any direction.
+static void fillStroke(QPainter &p, QPointF from, QPointF to, double width, QRgb colour)
+{
+    const QLineF line(from, to);
+    const QPointF along = (to - from) / line.length();
+    const QPointF half = QPointF(-along.y(), along.x()) * (width / 2.0);
+    fillPolygonF(p, QPolygonF({from + half, to + half, to - half, from - half}), colour);
+}
+
+// Where the centre of a ball lying in a V seat is, counted from the seat's point.
+static int ballDepthInSeat(int seatLength, int seatHalfWidth, int ballRadius, int width)
+{
+    const double sine = seatHalfWidth / std::hypot(double(seatLength), double(seatHalfWidth));
+    return int(std::lround((ballRadius + width / 2.0) / sine));
+}
+
+int nonReturnValveLength(const NonReturnValveSize &size)
+{
+    return ballDepthInSeat(size.seatLength, size.seatHalfWidth, size.ballRadius, size.width) + size.ballRadius
+        + size.springLength;
+}
+
+QPoint drawNonReturnValve(QPainter &p, QPoint seatTip, QPoint flow, const NonReturnValveSize &size, QRgb colour)
+{
+    const QPointF tip(seatTip);
+    const QPointF along(flow);
+    const QPointF across(-along.y(), along.x());
+    const QPointF seatEnd = tip + along * size.seatLength;
+    fillStroke(p, tip, seatEnd + across * size.seatHalfWidth, size.width, colour);
+    fillStroke(p, tip, seatEnd - across * size.seatHalfWidth, size.width, colour);
+
+    const int depth = ballDepthInSeat(size.seatLength, size.seatHalfWidth, size.ballRadius, size.width);
+    drawCircleOutline(p, tip + along * depth, size.ballRadius, colour);
+
+    const int springStart = depth + size.ballRadius;
+    const int segments = 2 * size.springPeaks;
+    QPolygonF zigzag;
+    for (int i = 0; i <= segments; ++i) {
+        const double side = (i == 0 || i == segments) ? 0.0 : (i % 2 == 1 ? 1.0 : -1.0);
+        zigzag << tip + along * (springStart + double(size.springLength) * i / segments)
+                + across * (side * size.springHalfWidth);
+    }
+    p.save();
+    p.setPen(QPen(QColor::fromRgb(colour), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(zigzag);
+    p.restore();
+    return seatTip + flow * (springStart + size.springLength);
+}
+
+static void drawLogicValveOutline(QPainter &p, const LogicValveBody &body)
+{
+    const int left = body.centre.x() - body.halfLength;
+    const int right = body.centre.x() + body.halfLength;
+    const int top = body.centre.y() - body.halfHeight;
+    const int bottom = body.centre.y() + body.halfHeight;
+    p.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), QColor::fromRgb(Colour::White));
+    drawWire(p, {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}}, Colour::Black);
+}
+
+void drawShuttleValve(QPainter &p, const LogicValveBody &body, BallSeat ball, const LogicValveAir &air)
+{
+    const int y = body.centre.y();
+    const int seatLength = body.halfHeight * 2 / 3;
+    const int seatHalfWidth = body.halfHeight * 7 / 12;
+    const int ballRadius = body.halfHeight / 2;
+    const QPoint leftTip = body.leftInlet() + QPoint(4, 0);
+    const QPoint rightTip = body.rightInlet() - QPoint(4, 0);
+
+    drawLogicValveOutline(p, body);
+    drawWire(p, {body.leftInlet(), leftTip}, air.left);
+    drawWire(p, {rightTip, body.rightInlet()}, air.right);
+    drawWire(p, {leftTip, rightTip}, air.outlet);
+    drawWire(p, {body.outlet(), body.centre}, air.outlet);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgb(air.outlet));
+    p.drawEllipse(QPointF(body.centre), 3.0, 3.0);
+    p.restore();
+
+    for (const int side : {-1, 1}) {
+        const QPointF tip(side < 0 ? leftTip : rightTip);
+        const QPointF seatEnd = tip - QPointF(side * seatLength, 0);
+        fillStroke(p, tip, seatEnd + QPointF(0, seatHalfWidth), kLineWidth, Colour::Black);
+        fillStroke(p, tip, seatEnd - QPointF(0, seatHalfWidth), kLineWidth, Colour::Black);
+    }
+    const int depth = ballDepthInSeat(seatLength, seatHalfWidth, ballRadius, kLineWidth);
+    const QPointF ballCentre = ball == BallSeat::Left ? QPointF(leftTip.x() + depth, y) : QPointF(rightTip.x() - depth, y);
+    drawCircleOutline(p, ballCentre, ballRadius, Colour::Black);
+}
+
+void drawTwoPressureValve(QPainter &p, const LogicValveBody &body, ShuttlePosition shuttle, const LogicValveAir &air)
+{
+    const int x = body.centre.x();
+    const int y = body.centre.y();
+    const int plateInset = body.halfLength * 3 / 10;
+    constexpr int kSeatGap = 6;     // plate to seat mark, both in the middle position
+    constexpr int kShuttleTravel = 4;  // then the plate touches the mark
+    const int plateHalfHeight = body.halfHeight * 2 / 3;
+    const int leftSeat = x - body.halfLength + plateInset + kSeatGap;
+    const int rightSeat = x + body.halfLength - plateInset - kSeatGap;
+    const int offset = shuttle == ShuttlePosition::Left ? -kShuttleTravel
+                     : shuttle == ShuttlePosition::Right ? kShuttleTravel : 0;
+    const int leftPlate = x - body.halfLength + plateInset + offset;
+    const int rightPlate = x + body.halfLength - plateInset + offset;
+
+    drawLogicValveOutline(p, body);
+    drawWire(p, {body.leftInlet(), {leftSeat, y}}, air.left);
+    drawWire(p, {{rightSeat, y}, body.rightInlet()}, air.right);
+    drawWire(p, {{leftSeat, y}, {rightSeat, y}}, air.outlet);
+
+    const int top = y - body.halfHeight;
+    const int bottom = y + body.halfHeight;
+    for (const int seat : {leftSeat, rightSeat}) {
+        drawWire(p, {{seat, top + 2}, {seat, y - 4}}, Colour::Black);
+        drawWire(p, {{seat, y + 4}, {seat, bottom - 2}}, Colour::Black);
+    }
+    drawWire(p, {{leftPlate, y}, {rightPlate, y}}, Colour::Black, 4);
+    for (const int plate : {leftPlate, rightPlate})
+        drawWire(p, {{plate, y - plateHalfHeight}, {plate, y + plateHalfHeight}}, Colour::Black);
 }

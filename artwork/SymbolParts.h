@@ -88,6 +88,11 @@ struct ValveDrawing {
     QHash<QString, Air> air;  // colours the arrows of the square at the ports by where they start
     int springLength = 30;    // at rest; pressed it is squeezed to 60 %
     int buttonLength = 20;
+    // The heads of the flow arrows; 0 draws them in proportion to the square (a
+    // fifth of its side long, a sixth wide), which leaves them too small to see on
+    // small squares.
+    int arrowHeadLength = 0;
+    int arrowHeadHalfWidth = 0;
 };
 
 void drawValveSymbol(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing);
@@ -120,3 +125,58 @@ int rodTip(const CylinderSpec &cylinder, int stroke);  // last column of the rod
 // The points under the barrel where the lines of the two chambers join it.
 QPoint capPort(const CylinderSpec &cylinder);
 QPoint rodPort(const CylinderSpec &cylinder);
+
+// ---- Non-return and logic valves ---------------------------------------------
+
+// The sizes of a spring-loaded non-return valve symbol, measured along its line
+// from the point of the seat.
+struct NonReturnValveSize {
+    int seatLength = 12;     // how far the V of the seat opens along the line
+    int seatHalfWidth = 10;  // half its opening across the line
+    int ballRadius = 6;
+    int springLength = 16;
+    int springHalfWidth = 5;
+    int springPeaks = 3;
+    int width = kLineWidth;  // seat and ball; the spring is drawn 1 pixel wide
+};
+
+// A spring-loaded non-return valve on a straight line that lets air pass towards
+// `flow`: the line from upstream ends at `seatTip`, the point of a V seat opening
+// downstream; the ball lies in the seat and the spring behind it presses it in.
+// Returns the point where the downstream line carries on from the spring.
+QPoint drawNonReturnValve(QPainter &p, QPoint seatTip, QPoint flow, const NonReturnValveSize &size, QRgb colour);
+// The distance from the point of the seat to the end of the spring.
+int nonReturnValveLength(const NonReturnValveSize &size);
+
+// The air in the three connections of a shuttle or two-pressure valve.
+struct LogicValveAir {
+    QRgb left = 0xff000000;
+    QRgb right = 0xff000000;
+    QRgb outlet = 0xff000000;
+};
+
+// The body of a shuttle or two-pressure valve: a rectangle whose edge lines lie
+// `halfLength` and `halfHeight` from `centre`, crossed by the inlet line at the
+// height of `centre`; the outlet leaves from the middle of the top edge.
+struct LogicValveBody {
+    QPoint centre;
+    int halfLength = 30;
+    int halfHeight = 12;
+
+    QPoint leftInlet() const { return centre - QPoint(halfLength, 0); }
+    QPoint rightInlet() const { return centre + QPoint(halfLength, 0); }
+    QPoint outlet() const { return centre - QPoint(0, halfHeight); }
+};
+
+enum class BallSeat { Left, Right };
+
+// Shuttle valve ("OR"): a V seat at each inlet and a ball lying in one of them,
+// closing that inlet; the outlet joins the line inside at a dot.
+void drawShuttleValve(QPainter &p, const LogicValveBody &body, BallSeat ball, const LogicValveAir &air);
+
+enum class ShuttlePosition { Left, Middle, Right };
+
+// Two-pressure valve ("AND"): a bar with an upright plate near each end, and the
+// seat marks just inside the plates; a plate pushed against its seat closes its
+// inlet off from the outlet.
+void drawTwoPressureValve(QPainter &p, const LogicValveBody &body, ShuttlePosition shuttle, const LogicValveAir &air);

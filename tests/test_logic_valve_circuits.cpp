@@ -1,0 +1,227 @@
+// Checks the committed circuit animations and symbols of the non-return, shuttle
+// and two-pressure valve pages against what each frame must show: the colour code
+// (purple for air passing the non-return valve, black for lines without air), the
+// piston's strokes, the ball of the shuttle valve, and the parts that stay in place.
+#include "PictureInspection.h"
+
+#include <QImage>
+#include <QSet>
+#include <QtTest>
+
+using namespace PictureInspection;
+
+namespace {
+
+constexpr QRgb kPurple = qRgb(198, 0, 198);
+constexpr QRgb kPistonGrey = qRgb(132, 132, 132);
+
+const QString kCheckPage = QStringLiteral("frmAntiretorn");
+const QString kCheckCircuit = QStringLiteral("picCircuitAntiretorn");
+const QString kShuttlePage = QStringLiteral("frmSelectora");
+const QString kShuttleCircuit = QStringLiteral("picCircuitSelectora");
+const QString kTwoPressurePage = QStringLiteral("frmSimultaneïtat");
+const QString kTwoPressureCircuit = QStringLiteral("picCircuitSimultaneïtat");
+
+// Where the non-return valve circuit places its parts.
+constexpr QRect kCheckBarrel(80, 24, 108, 44);
+constexpr int kCheckPistonRow = 30;               // inside the barrel, above the rod
+constexpr QRect kCheckValveArea(76, 100, 21, 42); // the non-return valve symbol on its line
+constexpr QPoint kBypassLine(172, 92);            // the bypass on its way down to the 2/2 valve
+constexpr QPoint kCheckCylinderLine(86, 76);
+constexpr int kBypassValveTopRow = 99;            // the top edge of the 2/2 valve
+constexpr int kBypassSquareSide = 36;
+
+// Where the shuttle and two-pressure valve circuits place theirs.
+constexpr QRect kLogicBarrel(60, 36, 108, 44);
+constexpr int kLogicPistonRow = 42;
+constexpr QPoint kChamber(64, 45);                // the cap-side chamber, even with the piston in
+constexpr QPoint kLeftInletLine(56, 150);
+constexpr QPoint kRightInletLine(184, 150);
+constexpr QPoint kOutletLine(120, 104);
+constexpr QPoint kBallOnLeftSeat(95, 126);        // on the ring of the ball when it closes the left inlet
+constexpr QPoint kBallOnRightSeat(144, 126);
+
+QImage frameOf(const QString &page, const QString &control, int frame)
+{
+    return committedFrame(page, control, frame);
+}
+
+int pistonColumn(const QImage &picture, int row)
+{
+    return firstInRow(picture, row, kPistonGrey);
+}
+
+// Everything below the cylinder: the valves and the lines, which only change
+// when a button or the air changes.
+QImage belowCylinder(const QImage &picture, const QRect &barrel)
+{
+    return picture.copy(QRect(0, barrel.bottom() + 2, 280, 266 - barrel.bottom() - 2));
+}
+
+QString at(const QString &control, int frame)
+{
+    return QStringLiteral("%1 frame %2").arg(control).arg(frame);
+}
+
+} // namespace
+
+class TestLogicValveCircuits final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void picturesAreDrawnAtTheirCatalogueSizes()
+    {
+        const QStringList controls = {kCheckCircuit, "imgSimbolAntiretorn", kShuttleCircuit, "imgSimbolSelectora",
+                                      kTwoPressureCircuit, "imgSimbolSimultaneïtat"};
+        int checked = 0;
+        for (const PictureResource &resource : pictureResources()) {
+            if (!controls.contains(resource.control))
+                continue;
+            QVERIFY2(resource.drawn, qPrintable(resource.name));
+            QCOMPARE(committed(resource.name).size(), resource.size);
+            ++checked;
+        }
+        QCOMPARE(checked, 3 * 6 + 3);
+    }
+
+    void nonReturnValveShowsWhereTheAirGoes()
+    {
+        for (int frame = 0; frame < 6; ++frame) {
+            const QImage picture = frameOf(kCheckPage, kCheckCircuit, frame);
+            const QSet<QRgb> colours = coloursIn(picture, picture.rect());
+            const QSet<QRgb> valve = coloursIn(picture, kCheckValveArea);
+            if (frame == 0) {
+                // Released: the cylinder empties down the bypass; nothing passes the valve.
+                QVERIFY(!colours.contains(Red));
+                QVERIFY(!colours.contains(kPurple));
+                QVERIFY(valve.contains(Black));
+                QCOMPARE(picture.pixel(kBypassLine), Blue);
+                QCOMPARE(picture.pixel(kCheckCylinderLine), Blue);
+            } else {
+                // Pressed: the bypass is closed and the air fills the cylinder through the valve.
+                QVERIFY2(!colours.contains(Blue), qPrintable(at(kCheckCircuit, frame)));
+                QVERIFY2(valve.contains(kPurple), qPrintable(at(kCheckCircuit, frame)));
+                QVERIFY2(!valve.contains(Black), qPrintable(at(kCheckCircuit, frame)));
+                QCOMPARE(picture.pixel(kBypassLine), Red);
+                QCOMPARE(picture.pixel(kCheckCylinderLine), Red);
+            }
+        }
+        const QImage released = frameOf(kCheckPage, kCheckCircuit, 0);
+        const QImage pressed = frameOf(kCheckPage, kCheckCircuit, 1);
+        QCOMPARE(firstInRow(released, kBypassValveTopRow, Black) - firstInRow(pressed, kBypassValveTopRow, Black),
+                 kBypassSquareSide);
+    }
+
+    void nonReturnValveCircuitPistonMovesOutEveryFrame()
+    {
+        int previous = -1;
+        for (int frame = 0; frame < 6; ++frame) {
+            const int piston = pistonColumn(frameOf(kCheckPage, kCheckCircuit, frame), kCheckPistonRow);
+            QVERIFY2(piston > previous, qPrintable(at(kCheckCircuit, frame)));
+            previous = piston;
+        }
+    }
+
+    void shuttleValveFollowsTheButtonLastPressed()
+    {
+        struct Expected {
+            QRgb left, right, outlet;
+            QPoint ball;
+        };
+        const Expected expected[] = {
+            {Black, Blue, Blue, kBallOnLeftSeat},
+            {Red, Black, Red, kBallOnRightSeat},
+            {Red, Black, Red, kBallOnRightSeat},
+            {Blue, Black, Blue, kBallOnRightSeat},
+            {Black, Red, Red, kBallOnLeftSeat},
+            {Black, Red, Red, kBallOnLeftSeat},
+        };
+        for (int frame = 0; frame < 6; ++frame) {
+            const QImage picture = frameOf(kShuttlePage, kShuttleCircuit, frame);
+            const Expected &e = expected[frame];
+            const QString where = at(kShuttleCircuit, frame);
+            QVERIFY2(picture.pixel(kLeftInletLine) == e.left, qPrintable(where));
+            QVERIFY2(picture.pixel(kRightInletLine) == e.right, qPrintable(where));
+            QVERIFY2(picture.pixel(kOutletLine) == e.outlet, qPrintable(where));
+            QVERIFY2(picture.pixel(kChamber) == e.outlet, qPrintable(where));
+            const QPoint openSeat = e.ball == kBallOnLeftSeat ? kBallOnRightSeat : kBallOnLeftSeat;
+            QVERIFY2(picture.pixel(e.ball) == Black, qPrintable(where));
+            QVERIFY2(picture.pixel(openSeat) == e.outlet, qPrintable(where));
+        }
+    }
+
+    void twoPressureValveNeedsBothButtons()
+    {
+        const QRgb expectedLeft[] = {Black, Red, Red, Red, Black, Red};
+        const QRgb expectedRight[] = {Black, Red, Red, Red, Red, Black};
+        const int restColumn = pistonColumn(frameOf(kTwoPressurePage, kTwoPressureCircuit, 0), kLogicPistonRow);
+        int previous = -1;
+        for (int frame = 0; frame < 6; ++frame) {
+            const QImage picture = frameOf(kTwoPressurePage, kTwoPressureCircuit, frame);
+            const QString where = at(kTwoPressureCircuit, frame);
+            const bool both = frame >= 1 && frame <= 3;
+            QVERIFY2(picture.pixel(kLeftInletLine) == expectedLeft[frame], qPrintable(where));
+            QVERIFY2(picture.pixel(kRightInletLine) == expectedRight[frame], qPrintable(where));
+            QVERIFY2(picture.pixel(kOutletLine) == (both ? Red : Blue), qPrintable(where));
+            QVERIFY2(picture.pixel(kChamber) == (both ? Red : Blue), qPrintable(where));
+            const int piston = pistonColumn(picture, kLogicPistonRow);
+            if (frame <= 3) {
+                QVERIFY2(piston > previous, qPrintable(where));
+                previous = piston;
+            } else {
+                QVERIFY2(piston == restColumn, qPrintable(where));
+            }
+        }
+    }
+
+    void shuttleCircuitPistonGoesOutTwiceAndBackBetween()
+    {
+        int columns[6];
+        for (int frame = 0; frame < 6; ++frame)
+            columns[frame] = pistonColumn(frameOf(kShuttlePage, kShuttleCircuit, frame), kLogicPistonRow);
+        QVERIFY(columns[0] < columns[1] && columns[1] < columns[2]);
+        QCOMPARE(columns[3], columns[0]);
+        QVERIFY(columns[3] < columns[4] && columns[4] < columns[5]);
+    }
+
+    void staticPartsStayInPlace()
+    {
+        struct Circuit {
+            QString page, control;
+            QRect barrel;
+            QList<QList<int>> sameBelowCylinder;  // frames whose valves and lines are alike
+        };
+        const Circuit circuits[] = {
+            {kCheckPage, kCheckCircuit, kCheckBarrel, {{1, 2, 3, 4, 5}}},
+            {kShuttlePage, kShuttleCircuit, kLogicBarrel, {{1, 2}, {4, 5}}},
+            {kTwoPressurePage, kTwoPressureCircuit, kLogicBarrel, {{1, 2, 3}}},
+        };
+        for (const Circuit &circuit : circuits) {
+            for (int frame = 0; frame < 6; ++frame) {
+                const QImage picture = frameOf(circuit.page, circuit.control, frame);
+                const QString where = at(circuit.control, frame);
+                QVERIFY2(picture.pixel(circuit.barrel.topLeft()) == Black, qPrintable(where));
+                QVERIFY2(picture.pixel(circuit.barrel.bottomRight()) == Black, qPrintable(where));
+                QVERIFY2(picture.pixel(circuit.barrel.topLeft() - QPoint(1, 1)) == White, qPrintable(where));
+            }
+            for (const QList<int> &group : circuit.sameBelowCylinder) {
+                const QImage first = belowCylinder(frameOf(circuit.page, circuit.control, group.first()), circuit.barrel);
+                for (int frame : group)
+                    QVERIFY2(belowCylinder(frameOf(circuit.page, circuit.control, frame), circuit.barrel) == first,
+                             qPrintable(at(circuit.control, frame)));
+            }
+        }
+    }
+
+    void symbolsAreBlackOnWhite()
+    {
+        for (const char *name : {"frmAntiretorn/imgSimbolAntiretorn.gif", "frmSelectora/imgSimbolSelectora.gif",
+                                 "frmSimultaneïtat/imgSimbolSimultaneïtat.gif"}) {
+            const QImage symbol = committed(QString::fromUtf8(name));
+            QCOMPARE(coloursIn(symbol, symbol.rect()), (QSet<QRgb>{Black, White}));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLogicValveCircuits)
+#include "test_logic_valve_circuits.moc"
