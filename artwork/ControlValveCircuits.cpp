@@ -27,50 +27,13 @@ ValveDrawing circuitValve(bool pressed, QHash<QString, Air> air)
     return {.portSquare = kPortSquare, .squareSize = kSquare, .pressed = pressed, .air = std::move(air)};
 }
 
-// The supply and exhaust ports under the valve, as in the directional valve circuits:
-// P ends lower down in a pressure source, the others close under the valve in exhaust
-// triangles; letters stand outside the outermost ports.
-void drawBottomPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing,
-                     const QHash<QString, Air> &stubAir)
-{
-    int leftmost = 4;
-    for (const ValvePort &port : valve.ports)
-        if (port.edge == Edge::Bottom)
-            leftmost = qMin(leftmost, port.quarter);
-    for (const ValvePort &port : valve.ports) {
-        if (port.edge != Edge::Bottom)
-            continue;
-        const QPoint start = valvePortPoint(valve, drawing, port.name);
-        const bool supply = port.name == QLatin1String("P");
-        const QPoint end = start + QPoint(0, supply ? kSupplyStub : kExhaustStub);
-        drawWire(p, {start, end}, lineColour(stubAir.value(port.name, Air::None)));
-        const int side = port.quarter == leftmost ? -1 : 1;
-        if (supply) {
-            drawPressureSource(p, end, 7);
-            drawPortLetter(p, end + QPoint(side * 15, 7), port.name, kLetterSize);
-        } else {
-            drawExhaust(p, end, 6);
-            drawPortLetter(p, end + QPoint(side * 14, 5), port.name, kLetterSize);
-        }
-    }
-}
-
-void letterTopPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing)
-{
-    for (const ValvePort &port : valve.ports) {
-        if (port.edge != Edge::Top)
-            continue;
-        const int side = port.quarter <= 2 ? -1 : 1;
-        drawPortLetter(p, valvePortPoint(valve, drawing, port.name) + QPoint(side * 10, -13), port.name, kLetterSize);
-    }
-}
-
 // The ports' stubs under the valve carry the air of their arrows unless `stubAir` says otherwise.
 void drawDirectionalValve(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing,
                           const QHash<QString, Air> &stubAir = {})
 {
-    letterTopPorts(p, valve, drawing);
-    drawBottomPorts(p, valve, drawing, stubAir.isEmpty() ? drawing.air : stubAir);
+    letterValveTopPorts(p, valve, drawing, -13, kLetterSize);
+    drawValveBottomPorts(p, valve, drawing, stubAir.isEmpty() ? drawing.air : stubAir, kExhaustStub, kSupplyStub,
+                         kLetterSize);
     drawValveSymbol(p, valve, drawing);
 }
 

@@ -54,47 +54,6 @@ void drawCylinderLine(QPainter &p, QPoint cylinderPort, QPoint valvePort, Air ai
     drawWire(p, {cylinderPort, {cylinderPort.x(), kLineRunY}, {valvePort.x(), kLineRunY}, valvePort}, lineColour(air));
 }
 
-// The supply and exhaust ports under the valve: P ends in a pressure source, the
-// others in exhaust triangles. The exhausts sit close under the valve and the
-// source lower down, so the three ports of a 5/2 valve do not crowd each other;
-// a letter stands on the left of the leftmost port and on the right of the others.
-void drawBottomPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing,
-                     int exhaustStub, int supplyStub, int letterSize)
-{
-    int leftmost = 4;
-    for (const ValvePort &port : valve.ports)
-        if (port.edge == Edge::Bottom)
-            leftmost = qMin(leftmost, port.quarter);
-    for (const ValvePort &port : valve.ports) {
-        if (port.edge != Edge::Bottom)
-            continue;
-        const QPoint start = valvePortPoint(valve, drawing, port.name);
-        const bool supply = port.name == QLatin1String("P");
-        const QPoint end = start + QPoint(0, supply ? supplyStub : exhaustStub);
-        drawWire(p, {start, end}, lineColour(drawing.air.value(port.name, Air::None)));
-        const int side = port.quarter == leftmost ? -1 : 1;
-        if (supply) {
-            drawPressureSource(p, end, 7);
-            drawPortLetter(p, end + QPoint(side * 15, 7), port.name, letterSize);
-        } else {
-            drawExhaust(p, end, 6);
-            drawPortLetter(p, end + QPoint(side * 14, 5), port.name, letterSize);
-        }
-    }
-}
-
-// The ports on the valve's top edge, lettered on the outer side of their lines
-// (A on the left, B on the right).
-void letterTopPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing, int dy, int letterSize)
-{
-    for (const ValvePort &port : valve.ports) {
-        if (port.edge != Edge::Top)
-            continue;
-        const int side = port.quarter <= 2 ? -1 : 1;
-        drawPortLetter(p, valvePortPoint(valve, drawing, port.name) + QPoint(side * 10, dy), port.name, letterSize);
-    }
-}
-
 QImage drawCircuit(QSize size, const ValveSymbolSpec &valve, const CylinderSpec &cylinder, const CircuitFrame &frame,
                    const QHash<QString, Air> &air)
 {
@@ -109,8 +68,8 @@ QImage drawCircuit(QSize size, const ValveSymbolSpec &valve, const CylinderSpec 
     drawCylinderLine(p, capPort(cylinder), portA, capSide);
     if (!cylinder.returnSpring)
         drawCylinderLine(p, rodPort(cylinder), valvePortPoint(valve, drawing, QStringLiteral("B")), rodSide);
-    letterTopPorts(p, valve, drawing, -13, 14);
-    drawBottomPorts(p, valve, drawing, kExhaustStub, kSupplyStub, 14);
+    letterValveTopPorts(p, valve, drawing, -13, 14);
+    drawValveBottomPorts(p, valve, drawing, drawing.air, kExhaustStub, kSupplyStub, 14);
     drawValveSymbol(p, valve, drawing);
     return picture;
 }
@@ -126,8 +85,8 @@ QImage drawSymbol(QSize size, const ValveSymbolSpec &valve)
         const QPoint point = valvePortPoint(valve, drawing, port.name);
         drawWire(p, {point, point - QPoint(0, kSymbolTopStub)}, Colour::Black);
     }
-    letterTopPorts(p, valve, drawing, -kSymbolTopStub / 2 - 2, 13);
-    drawBottomPorts(p, valve, drawing, 4, 16, 13);
+    letterValveTopPorts(p, valve, drawing, -kSymbolTopStub / 2 - 2, 13);
+    drawValveBottomPorts(p, valve, drawing, drawing.air, 4, 16, 13);
     drawValveSymbol(p, valve, drawing);
     return picture;
 }

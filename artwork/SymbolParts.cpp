@@ -425,3 +425,38 @@ void drawTwoPressureValve(QPainter &p, const LogicValveBody &body, ShuttlePositi
     for (const int plate : {leftPlate, rightPlate})
         drawWire(p, {{plate, y - plateHalfHeight}, {plate, y + plateHalfHeight}}, Colour::Black);
 }
+
+void drawValveBottomPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing,
+                          const QHash<QString, Air> &air, int exhaustStub, int supplyStub, int letterSize)
+{
+    int leftmost = 4;
+    for (const ValvePort &port : valve.ports)
+        if (port.edge == Edge::Bottom)
+            leftmost = qMin(leftmost, port.quarter);
+    for (const ValvePort &port : valve.ports) {
+        if (port.edge != Edge::Bottom)
+            continue;
+        const QPoint start = valvePortPoint(valve, drawing, port.name);
+        const bool supply = port.name == QLatin1String("P");
+        const QPoint end = start + QPoint(0, supply ? supplyStub : exhaustStub);
+        drawWire(p, {start, end}, lineColour(air.value(port.name, Air::None)));
+        const int side = port.quarter == leftmost ? -1 : 1;
+        if (supply) {
+            drawPressureSource(p, end, 7);
+            drawPortLetter(p, end + QPoint(side * 15, 7), port.name, letterSize);
+        } else {
+            drawExhaust(p, end, 6);
+            drawPortLetter(p, end + QPoint(side * 14, 5), port.name, letterSize);
+        }
+    }
+}
+
+void letterValveTopPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing, int dy, int letterSize)
+{
+    for (const ValvePort &port : valve.ports) {
+        if (port.edge != Edge::Top)
+            continue;
+        const int side = port.quarter <= 2 ? -1 : 1;
+        drawPortLetter(p, valvePortPoint(valve, drawing, port.name) + QPoint(side * 10, dy), port.name, letterSize);
+    }
+}

@@ -96,6 +96,18 @@ struct ValveDrawing {
 };
 
 void drawValveSymbol(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing);
+
+// The ports under a valve symbol: P ends lower down in a pressure source, the others
+// close under the valve in exhaust triangles; a letter stands on the left of the
+// leftmost port and on the right of the others. `air` gives each stub's colour.
+void drawValveBottomPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing,
+                          const QHash<QString, Air> &air, int exhaustStub = 8, int supplyStub = 24,
+                          int letterSize = 14);
+
+// The ports on the valve's top edge, lettered on the outer side of their lines
+// (A on the left, B on the right), `dy` pixels above the edge.
+void letterValveTopPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing, int dy = -13,
+                         int letterSize = 14);
 // Where the line of `port` meets the square at the ports.
 QPoint valvePortPoint(const ValveSymbolSpec &valve, const ValveDrawing &drawing, const QString &port);
 
