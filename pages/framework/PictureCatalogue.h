@@ -5,15 +5,14 @@
 #include <QString>
 
 // Every picture resource built into the program: 151 frames in 23 frame arrays,
-// 28 single images and the home page icon. The artwork generator draws from this
-// table and the tests check the embedded files against it.
+// 28 single images and the home page icon. The artwork generator draws every one of
+// them from this table and the tests check the embedded files against it.
 struct PictureArray {
     QString page;
     QString control;
     int frames;           // 0 for a single image or the icon
     QSize size;           // picture size in pixels
     QList<QPair<int, QSize>> frameSizes;  // frames whose picture differs from `size`
-    bool drawn;           // false while the artwork of this array is still to come
 };
 
 struct PictureResource {
@@ -22,7 +21,6 @@ struct PictureResource {
     QString control;
     int frame;            // -1 for a single image or the icon
     QSize size;
-    bool drawn;
 };
 
 const QList<PictureArray> &pictureArrays();
