@@ -21,12 +21,12 @@ QString rect(const TwipRect &r)
     return QStringLiteral("%1,%2,%3,%4").arg(r.left).arg(r.top).arg(r.width).arg(r.height);
 }
 
-QString font(const std::optional<FontSpec> &spec)
+QString font(const std::optional<FontSpec> &described)
 {
-    if (!spec)
+    if (!described)
         return QStringLiteral("(default)");
-    return QStringLiteral("%1 %2 %3%4").arg(spec->face).arg(spec->points).arg(spec->weight)
-        .arg(spec->italic ? QStringLiteral(" italic") : QString());
+    return QStringLiteral("%1 %2 %3%4").arg(described->face).arg(described->points).arg(described->weight)
+        .arg(described->italic ? QStringLiteral(" italic") : QString());
 }
 
 QString index(std::optional<qint16> i)

@@ -14,15 +14,15 @@ int pixelSizeForPoints(double points)
     return int(std::lround(points * 96.0 / 72.0));
 }
 
-QFont fontFor(const FontSpec &spec)
+QFont fontFor(const FontSpec &described)
 {
     installFontSubstitutions();
-    QFont font(spec.face);
-    font.setPixelSize(pixelSizeForPoints(spec.points));
-    font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeout);
+    QFont font(described.face);
+    font.setPixelSize(pixelSizeForPoints(described.points));
+    font.setWeight(described.weight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setItalic(described.italic);
+    font.setUnderline(described.underline);
+    font.setStrikeOut(described.strikeout);
     font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }

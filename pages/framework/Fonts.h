@@ -11,4 +11,4 @@
 // Advances are left unhinted so text measures the same on every platform.
 void installFontSubstitutions();
 int pixelSizeForPoints(double points);
-QFont fontFor(const FontSpec &spec);
+QFont fontFor(const FontSpec &font);
