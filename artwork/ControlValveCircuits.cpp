@@ -37,18 +37,6 @@ void drawDirectionalValve(QPainter &p, const ValveSymbolSpec &valve, const Valve
     drawValveSymbol(p, valve, drawing);
 }
 
-// The cylinder drawing paints piston and rod mid grey; some frames show them light grey.
-void paintPistonLightGrey(QImage &picture, const CylinderSpec &cylinder, int stroke)
-{
-    const QRect movingParts(QPoint(pistonLeft(cylinder, stroke), cylinder.barrel.top()),
-                            QPoint(rodTip(cylinder, stroke), cylinder.barrel.bottom()));
-    const QRect area = movingParts.intersected(picture.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (picture.pixel(x, y) == Colour::MidGrey)
-                picture.setPixel(x, y, Colour::LightGrey);
-}
-
 // ---- Quick exhaust valve -------------------------------------------------------------
 
 // The quick exhaust valve sits on the line from B, its outlet straight under the rod
@@ -90,7 +78,7 @@ QImage drawQuickExhaustCircuit(int frame, QSize size)
         PicturePainter p(&picture);
         const Air capSide = pressed ? Air::Pressure : Air::Exhaust;
         const Air rodSide = pressed ? Air::Exhaust : Air::Pressure;
-        drawCylinder(p, cylinder, {stroke, capSide, rodSide});
+        drawCylinder(p, cylinder, {stroke, capSide, rodSide, frame == 5 ? Colour::LightGrey : Colour::MidGrey});
 
         const QPoint portA = valvePortPoint(valve, drawing, QStringLiteral("A"));
         const QPoint cap = capPort(cylinder);
@@ -112,8 +100,6 @@ QImage drawQuickExhaustCircuit(int frame, QSize size)
         }
         drawDirectionalValve(p, valve, drawing);
     }
-    if (frame == 5)
-        paintPistonLightGrey(picture, cylinder, stroke);
     return picture;
 }
 
@@ -176,7 +162,8 @@ QImage drawLimiterCircuit(int frame, QSize size)
     const QRgb air = pressed ? Colour::Red : Colour::Blue;
     {
         PicturePainter p(&picture);
-        drawCylinder(p, cylinder, {stroke, pressed ? Air::Pressure : Air::Exhaust, Air::None});
+        drawCylinder(p, cylinder, {stroke, pressed ? Air::Pressure : Air::Exhaust, Air::None,
+                                   relieving ? Colour::MidGrey : Colour::LightGrey});
 
         const QPoint portA = valvePortPoint(valve, drawing, QStringLiteral("A"));
         const QPoint cap = capPort(cylinder);
@@ -194,8 +181,6 @@ QImage drawLimiterCircuit(int frame, QSize size)
             drawSpray(p, relief.o, reliefExhaustTip(relief) + 2, 46, 46, 14, Colour::Red);
         drawDirectionalValve(p, valve, drawing);
     }
-    if (!relieving)
-        paintPistonLightGrey(picture, cylinder, stroke);
     return picture;
 }
 

@@ -290,11 +290,11 @@ void drawCylinder(QPainter &p, const CylinderSpec &cylinder, const CylinderState
                QColor::fromRgb(chamberColour(state.capSide)));
     p.fillRect(QRect(QPoint(pistonRight + 1, inside.top()), inside.bottomRight()),
                QColor::fromRgb(chamberColour(state.rodSide)));
-    fillOutlined(p, QRect(QPoint(piston, inside.top()), QPoint(pistonRight, inside.bottom())), Colour::MidGrey);
+    fillOutlined(p, QRect(QPoint(piston, inside.top()), QPoint(pistonRight, inside.bottom())), state.movingParts);
 
     const int rodTop = inside.center().y() - cylinder.rodThickness / 2 + 1;
     fillOutlined(p, QRect(QPoint(pistonRight, rodTop), QPoint(rodTip(cylinder, state.stroke), rodTop + cylinder.rodThickness - 1)),
-                 Colour::MidGrey);
+                 state.movingParts);
 
     if (cylinder.returnSpring) {
         const QRect chamber(QPoint(pistonRight + 1, inside.top() + 3), QPoint(inside.right(), inside.bottom() - 3));

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "Palette.h"
+
 // Circuit-symbol pieces shared by every circuit and symbol picture: air lines,
 // flow arrows, springs, pressure sources, exhausts, directional valve envelopes and
 // cylinders.
@@ -129,6 +131,7 @@ struct CylinderState {
     int stroke = 0;
     Air capSide = Air::None;
     Air rodSide = Air::None;
+    QRgb movingParts = Colour::MidGrey;  // piston and rod
 };
 
 void drawCylinder(QPainter &p, const CylinderSpec &cylinder, const CylinderState &state);
