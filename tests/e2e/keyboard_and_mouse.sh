@@ -26,6 +26,7 @@ start() {
     [ -n "$win" ] && break; sleep 0.05
   done
   [ -n "$win" ] || { echo "FAIL: the program shows no window"; exit 1; }
+  sleep 0.5  # let the window take the keyboard focus
   # The client area is 722 pixels high below the menu bar.
   eval "$(xdotool getwindowgeometry --shell "$win")"
   menubar=$((HEIGHT - 722))
