@@ -6,6 +6,7 @@
 #include "PageRegistry.h"
 #include "PictureCatalogue.h"
 
+#include <QProcess>
 #include <QSet>
 
 class PageDescriptionsTest final : public QObject {
@@ -128,6 +129,31 @@ private slots:
             QCOMPARE(clicked, buttons);  // every button does something
             QCOMPARE(ticked, timers);    // every timer steps a channel
         }
+    }
+
+    void thePageListingToolPrintsEveryRecord()
+    {
+        QProcess tool;
+        tool.start(QStringLiteral(PAGES_PROGRAM));
+        QVERIFY(tool.waitForFinished(20000));
+        QCOMPARE(tool.exitCode(), 0);
+        QHash<QString, int> rowsPerPage;
+        const QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        for (const QString &line : lines.mid(1)) {
+            const QStringList columns = line.split(u'\t');
+            QCOMPARE(columns.size(), 13);
+            ++rowsPerPage[columns[0]];
+        }
+        for (const PageContent &page : allPages()) {
+            int records = 1;  // the page itself
+            for (const ControlRecord &record : page.description.controls) {
+                ++records;
+                if (const auto *box = std::get_if<PictureBoxRecord>(&record))
+                    records += box->children.size();
+            }
+            QCOMPARE(rowsPerPage.value(page.description.name), records);
+        }
+        QCOMPARE(rowsPerPage.value("MDIIniciPneumatica"), 1 + 4 + 14);  // the frame, four headings, fourteen commands
     }
 
     void eachTimerStepsTheArrayWithItsOwnFrameCount()
