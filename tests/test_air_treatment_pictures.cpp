@@ -1,12 +1,12 @@
 // Checks the committed pictures of the filter, pressure regulator and lubricator
 // pages against what each frame must show: where the moving air is marked, what
 // moves and what stays put, and that the symbols are plain black line drawings.
-#include "PictureInspection.h"
+#include "PictureChecks.h"
 
 #include <QImage>
 #include <QtTest>
 
-using namespace PictureInspection;
+using namespace PictureChecks;
 
 namespace {
 

@@ -2,14 +2,14 @@
 // piston following the crank through one revolution, the valves and passages
 // changing over between suction and delivery, the vane rotor turning inside a
 // housing that stays put, and the symbol both pages share.
-#include "PictureInspection.h"
+#include "PictureChecks.h"
 
 #include <QFile>
 #include <QImage>
 #include <QtTest>
 #include <cmath>
 
-using namespace PictureInspection;
+using namespace PictureChecks;
 
 namespace {
 

@@ -3,13 +3,13 @@
 // piston's travel and colour, the moving ball of the quick exhaust valve and its
 // growing spray, the relief valve opening at the end of the stroke, the non-return
 // branch going idle on the way back, and the parts that stay in place.
-#include "PictureInspection.h"
+#include "PictureChecks.h"
 
 #include <QImage>
 #include <QSet>
 #include <QtTest>
 
-using namespace PictureInspection;
+using namespace PictureChecks;
 
 namespace {
 

@@ -2,12 +2,12 @@
 // pressure-limiting valve and the one-way flow control valve against what each
 // frame must show: the colour of the air in each passage, the moving part's travel,
 // the port letters and arrows, and a body that stays put.
-#include "PictureInspection.h"
+#include "PictureChecks.h"
 
 #include <QImage>
 #include <QtTest>
 
-using namespace PictureInspection;
+using namespace PictureChecks;
 
 namespace {
 

@@ -2,13 +2,13 @@
 // and two-pressure valve pages against what each frame must show: the colour code
 // (purple for air passing the non-return valve, black for lines without air), the
 // piston's strokes, the ball of the shuttle valve, and the parts that stay in place.
-#include "PictureInspection.h"
+#include "PictureChecks.h"
 
 #include <QImage>
 #include <QSet>
 #include <QtTest>
 
-using namespace PictureInspection;
+using namespace PictureChecks;
 
 namespace {
 

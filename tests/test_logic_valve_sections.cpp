@@ -2,13 +2,13 @@
 // two-pressure valves against what each frame must show: how far the air under
 // pressure reaches, the ball or the shuttle moving, the ports marked, the body
 // standing still, and every drawing inside the box that shows it.
-#include "PictureInspection.h"
+#include "PictureChecks.h"
 
 #include <QFile>
 #include <QImage>
 #include <QtTest>
 
-using namespace PictureInspection;
+using namespace PictureChecks;
 
 namespace {
 

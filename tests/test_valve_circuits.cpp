@@ -2,13 +2,13 @@
 // pages against what each frame must show: the colour code, the piston moving
 // out, the rod running past the box, the valve switching, and the parts that
 // stay in place.
-#include "PictureInspection.h"
+#include "PictureChecks.h"
 
 #include <QImage>
 #include <QSet>
 #include <QtTest>
 
-using namespace PictureInspection;
+using namespace PictureChecks;
 
 namespace {
 

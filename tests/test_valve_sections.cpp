@@ -2,12 +2,12 @@
 // what each frame must show: where there is air under pressure or exhaust air, the
 // body standing still while the spool and push button travel left, and the colour
 // of the air at the ports that change over.
-#include "PictureInspection.h"
+#include "PictureChecks.h"
 
 #include <QImage>
 #include <QtTest>
 
-using namespace PictureInspection;
+using namespace PictureChecks;
 
 namespace {
 

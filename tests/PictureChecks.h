@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QSet>
 
-namespace PictureInspection {
+namespace PictureChecks {
 
 inline constexpr QRgb Red = qRgb(255, 0, 0);
 inline constexpr QRgb Blue = qRgb(0, 0, 255);
@@ -57,4 +57,4 @@ inline int lastInRow(const QImage &picture, int row, QRgb colour)
     return -1;
 }
 
-} // namespace PictureInspection
+} // namespace PictureChecks
