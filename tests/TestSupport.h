@@ -7,6 +7,7 @@
 #include "PageWindow.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
 #include <QtGlobal>
 
@@ -56,6 +57,13 @@ inline void prepareTestEnvironment()
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_FONT_DPI", "96");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+}
+
+// Called from each test's init(): any Qt warning fails the test, except the
+// offscreen platform's note that it cannot pass size hints to a window manager.
+inline void failOnUnexpectedWarnings()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support propagateSizeHints).*")));
 }
 
 #define VENTIRO_TEST_MAIN(TestClass)                                                                              \

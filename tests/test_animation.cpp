@@ -70,6 +70,8 @@ private:
     };
 
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void aTickShowsTheFrameOfTheClockSecond()
     {
         const QList<int> at37 = {1, 2, 1, 5};

@@ -33,6 +33,8 @@ private:
     }
 
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void startsOnTheHomePage()
     {
         Program program;

@@ -32,6 +32,8 @@ private:
     }
 
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void tabIndicesRunFromZeroWithoutGapsOnEveryPage()
     {
         for (const PageContent &page : allPages()) {

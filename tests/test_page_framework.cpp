@@ -38,6 +38,8 @@ private:
     }
 
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void portLegendsShowOneEntryPerLine()
     {
         const QList<QPair<PageContent, QStringList>> legends = {
