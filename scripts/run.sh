@@ -11,13 +11,19 @@ fi
 
 mkdir -p shots
 shot=$PWD/shots/ventiro.png
-disp=:$(( 200 + RANDOM % 500 ))
-Xvfb "$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$disp
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# Xvfb picks a free display and writes its number once it accepts clients;
+# -noreset keeps it from resetting (and refusing clients) when xdpyinfo leaves.
+fd_file=$(mktemp)
+exec 3>"$fd_file"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 & xvfb=$!
+exec 3>&-
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$fd_file"' EXIT
+for _ in $(seq 300); do [ -s "$fd_file" ] && break; sleep 0.1; done
+[ -s "$fd_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -1 "$fd_file")
 ./build/ventiro & app=$!
 sleep 3
+kill -0 $app 2>/dev/null || { echo "Ventiro did not start in Xvfb" >&2; exit 1; }
 import -window root "$shot"
 kill $app 2>/dev/null || true
 echo "No display: Ventiro ran in Xvfb; screenshot saved to $shot"
