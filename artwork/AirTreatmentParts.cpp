@@ -98,15 +98,15 @@ void dotTexture(QImage &picture, const QRect &area, QRgb base, QRgb dot)
                 picture.setPixel(x, y, dot);
 }
 
-void cutHollows(QPainter &p, const QRect &body, const QList<Hollow> &hollows)
+void cutHollows(QPainter &p, const QRect &body, const QList<BoreHollow> &hollows)
 {
-    for (const Hollow &hollow : hollows) {
+    for (const BoreHollow &hollow : hollows) {
         const QRect &r = hollow.rect;
         const QRect walls = r.adjusted(r.left() <= body.left() ? 0 : -1, r.top() <= body.top() ? 0 : -1,
                                        r.right() >= body.right() ? 0 : 1, r.bottom() >= body.bottom() ? 0 : 1);
         p.fillRect(walls & body, QColor::fromRgb(Colour::Black));
     }
-    for (const Hollow &hollow : hollows)
+    for (const BoreHollow &hollow : hollows)
         p.fillRect(hollow.rect & body, QColor::fromRgb(hollow.colour));
 }
 

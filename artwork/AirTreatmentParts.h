@@ -43,7 +43,7 @@ void dotTexture(QImage &picture, const QRect &area, QRgb base, QRgb dot);
 // ---- Sections ----------------------------------------------------------------
 
 // A hollow cut into a cast body, filled with the colour of what it holds.
-struct Hollow {
+struct BoreHollow {
     QRect rect;
     QRgb colour;
 };
@@ -51,7 +51,7 @@ struct Hollow {
 // Every hollow leaves a one-pixel black wall in `body`, except on a side that reaches
 // the body's edge, where it breaks through; then all are filled, so hollows that
 // touch or overlap merge into one.
-void cutHollows(QPainter &p, const QRect &body, const QList<Hollow> &hollows);
+void cutHollows(QPainter &p, const QRect &body, const QList<BoreHollow> &hollows);
 
 // ---- Symbols ------------------------------------------------------------------
 

@@ -174,7 +174,7 @@ QImage drawPistonCompressor(int frame, QSize size)
     drawSolid(p, cylinderBody(), Colour::LightGrey, 2);
     drawSolid(p, headBody(), Colour::LightGrey, 2);
 
-    QList<Hollow> hollows = {
+    QList<ShapedHollow> hollows = {
         {{pixelRect(QRect(QPoint(kBoreLeft, kBoreTop), QPoint(kBoreRight, kShaftRow - 30))), disk(kShaft, kCrankcaseInner)},
          Colour::LightCyan},
         {{pixelRect(QRect(QPoint(kBoreLeft, kBoreTop), QPoint(kBoreRight, top - 1)))}, Colour::Red},

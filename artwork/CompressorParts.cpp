@@ -88,11 +88,11 @@ void drawSolid(QPainter &p, const Shape &shape, QRgb fill, int outline)
     paintLayer(p, layer);
 }
 
-void drawHollows(QPainter &p, const QList<Hollow> &hollows)
+void drawHollows(QPainter &p, const QList<ShapedHollow> &hollows)
 {
     const QSize size = pictureSize(p);
     Shape all;
-    for (const Hollow &hollow : hollows)
+    for (const ShapedHollow &hollow : hollows)
         all += hollow.shape;
     const QImage mask = coverage(all, size);
     auto covered = [&](int x, int y) {
@@ -113,7 +113,7 @@ void drawHollows(QPainter &p, const QList<Hollow> &hollows)
     paintLayer(p, layer);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    for (const Hollow &hollow : hollows)
+    for (const ShapedHollow &hollow : hollows)
         for (const QPainterPath &piece : hollow.shape)
             p.fillPath(piece, QColor::fromRgb(hollow.colour));
     p.restore();

@@ -27,7 +27,7 @@ QPainterPath polygonShape(const QList<QPointF> &corners);
 void drawSolid(QPainter &p, const Shape &shape, QRgb fill, int outline = 1);
 
 // A hollow in a body, filled with the colour of what it holds.
-struct Hollow {
+struct ShapedHollow {
     Shape shape;
     QRgb colour;
 };
@@ -35,7 +35,7 @@ struct Hollow {
 // Hollows are outlined one pixel outside their common edge, then filled in order,
 // so hollows that touch or overlap merge into one space and a later hollow's colour
 // lies over an earlier one's.
-void drawHollows(QPainter &p, const QList<Hollow> &hollows);
+void drawHollows(QPainter &p, const QList<ShapedHollow> &hollows);
 
 // A coil spring standing upright in `span`: the front of each turn black, the back
 // mid grey. It keeps its turns when squeezed into a shorter span.
