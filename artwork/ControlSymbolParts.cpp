@@ -210,7 +210,6 @@ void drawQuickExhaustValve(QPainter &p, const QuickExhaustValve &valve)
     const Orientation fromSupply{supply, {1, 0}, {0, -1}};
     const Orientation fromExhaust{exhaust, {-1, 0}, {0, 1}};
     const QPoint supplySeat = fromSupply.at(inset, 0);
-    const QPoint exhaustSeat = fromExhaust.at(inset, 0);
 
     const QRect body = valve.body;
     p.fillRect(body, QColor::fromRgb(Colour::White));

@@ -178,7 +178,7 @@ private slots:
     void betweenOperationsOnlyOnePagesPicturesAreHeld()
     {
         Program program;
-        for (const QString &menu : {"mnuVàlvula3_2", "mnuVàlvula4_2", "mnuPaletes", "mnuReguladora"}) {
+        for (const QString &menu : QStringList{"mnuVàlvula3_2", "mnuVàlvula4_2", "mnuPaletes", "mnuReguladora"}) {
             program.menu(menu);
             program.settle();
             QSet<QObject *> pages;
