@@ -1,6 +1,6 @@
 // The air-treatment units in section: the filter, the pressure regulator and the
 // lubricator, each a six-frame loop in which the body stays put and only the air
-// (colours, streaks and specks), the regulator's moving parts and the lubricator's
+// (colours, streaks and flecks), the regulator's moving parts and the lubricator's
 // oil drops change; and their three circuit symbols.
 #include "AirTreatmentParts.h"
 #include "Artwork.h"
@@ -194,7 +194,7 @@ QImage drawFilter(int frame, QSize size)
         drawPortArrow(p, {kFilterHead.left(), 64}, Side::Left, Flow::In);
         drawPortArrow(p, {kFilterHead.right(), 64}, Side::Right, Flow::Out);
     }
-    const SpeckColours streak = {{Colour::Red, Colour::White}, {Colour::Blue, Colour::PaleBlue}};
+    const FleckColours streak = {{Colour::Red, Colour::White}, {Colour::Blue, Colour::PaleBlue}};
     for (FilterStreak which : kFilterFrames[frame]) {
         quint32 seed = quint32(frame * 100 + which * 10);
         for (const QList<QPoint> &path : kFilterStreakPaths[which])
@@ -218,7 +218,7 @@ struct RegulatorFrame {
     int lift;          // how far the disc, stem and diaphragm plate have risen
     QRgb inlet;        // inlet passage and valve chamber
     QRgb outlet;       // seat bore, chamber above the diaphragm and outlet passage
-    quint32 speckle;   // seed of the pale speckle of flowing air; 0 for none
+    quint32 fleck;   // seed of the pale fleck of flowing air; 0 for none
     bool textured;
 };
 
@@ -313,8 +313,8 @@ QImage drawRegulator(int index, QSize size)
         drawPortArrow(p, {kRegulatorBody.left(), 91}, Side::Left, Flow::In);
         drawPortArrow(p, {kRegulatorBody.right(), 91}, Side::Right, Flow::Out);
     }
-    if (frame.speckle != 0)
-        scatterSpecks(picture, picture.rect(), {{Colour::Blue, Colour::PaleBlue}}, 0.06, frame.speckle);
+    if (frame.fleck != 0)
+        scatterFlecks(picture, picture.rect(), {{Colour::Blue, Colour::PaleBlue}}, 0.06, frame.fleck);
     if (frame.textured) {
         dotTexture(picture, kRegulatorBody, Colour::LightGrey, Colour::MidGrey);
         dotTexture(picture, kRegulatorKnob, Colour::MidGrey, Colour::LightGrey);
@@ -335,10 +335,10 @@ constexpr int kDripAxis = 170;
 const QRect kRiserTube = span(89, 174, 97, 440);
 
 struct LubricatorFrame {
-    double airSpecks;        // density of the blue specks in the passage
+    double airFlecks;        // density of the blue flecks in the passage
     QList<int> drops;        // rows of the oil drops in the drip chamber
     bool oilRising;          // the riser and the line to the dome carry oil
-    bool oilSpecksInRiser;
+    bool oilFlecksInRiser;
     bool oilMist;            // oil carried past the nozzle towards the outlet
 };
 
@@ -440,11 +440,11 @@ QImage drawLubricator(int index, QSize size)
     }
     if (frame.oilMist) {
         drawStreaks(picture, {{187, 157}, {250, 151}}, 18, {{Colour::LightCyan, Colour::LightYellow}}, 57);
-        scatterSpecks(picture, span(198, 136, 250, 166), {{Colour::LightCyan, Colour::LightYellow}}, 0.08, 58);
+        scatterFlecks(picture, span(198, 136, 250, 166), {{Colour::LightCyan, Colour::LightYellow}}, 0.08, 58);
     }
-    if (frame.oilSpecksInRiser)
-        scatterSpecks(picture, kRiserTube, {{Colour::LightCyan, Colour::LightYellow}}, 0.2, 60 + quint32(index));
-    scatterSpecks(picture, kLubricatorPassage, {{Colour::LightCyan, Colour::LightBlue}}, frame.airSpecks,
+    if (frame.oilFlecksInRiser)
+        scatterFlecks(picture, kRiserTube, {{Colour::LightCyan, Colour::LightYellow}}, 0.2, 60 + quint32(index));
+    scatterFlecks(picture, kLubricatorPassage, {{Colour::LightCyan, Colour::LightBlue}}, frame.airFlecks,
                   70 + quint32(index));
     return picture;
 }

@@ -7,44 +7,44 @@
 #include <QPolygonF>
 #include <cmath>
 
-SpeckleSequence::SpeckleSequence(quint32 seed) : m_state(seed * 2654435761u + 0x9E3779B9u) {}
+FleckSequence::FleckSequence(quint32 seed) : m_state(seed * 2654435761u + 0x9E3779B9u) {}
 
-quint32 SpeckleSequence::next()
+quint32 FleckSequence::next()
 {
     m_state = m_state * 1664525u + 1013904223u;
     return m_state >> 8;
 }
 
-bool SpeckleSequence::chance(double probability)
+bool FleckSequence::chance(double probability)
 {
     return next() < quint32(probability * double(1u << 24));
 }
 
-int SpeckleSequence::below(int bound)
+int FleckSequence::below(int bound)
 {
     return int(next() % quint32(bound));
 }
 
-static void speckAt(QImage &picture, int x, int y, const SpeckColours &speckFor)
+static void fleckAt(QImage &picture, int x, int y, const FleckColours &fleckFor)
 {
     if (!picture.rect().contains(x, y))
         return;
-    const auto speck = speckFor.constFind(picture.pixel(x, y));
-    if (speck != speckFor.constEnd())
-        picture.setPixel(x, y, *speck);
+    const auto fleck = fleckFor.constFind(picture.pixel(x, y));
+    if (fleck != fleckFor.constEnd())
+        picture.setPixel(x, y, *fleck);
 }
 
-void scatterSpecks(QImage &picture, const QRect &area, const SpeckColours &speckFor, double density, quint32 seed)
+void scatterFlecks(QImage &picture, const QRect &area, const FleckColours &fleckFor, double density, quint32 seed)
 {
-    SpeckleSequence random(seed);
+    FleckSequence random(seed);
     const QRect clipped = area.intersected(picture.rect());
     for (int y = clipped.top(); y <= clipped.bottom(); ++y)
         for (int x = clipped.left(); x <= clipped.right(); ++x)
             if (random.chance(density))
-                speckAt(picture, x, y, speckFor);
+                fleckAt(picture, x, y, fleckFor);
 }
 
-void drawStreaks(QImage &picture, const QList<QPoint> &path, int width, const SpeckColours &speckFor, quint32 seed)
+void drawStreaks(QImage &picture, const QList<QPoint> &path, int width, const FleckColours &fleckFor, quint32 seed)
 {
     if (path.size() < 2)
         return;
@@ -68,7 +68,7 @@ void drawStreaks(QImage &picture, const QList<QPoint> &path, int width, const Sp
     };
 
     // Each streak is a thread of dashes that drifts a little across the band.
-    SpeckleSequence random(seed);
+    FleckSequence random(seed);
     const int half = width / 2;
     const int threads = qMax(2, width / 3);
     for (int thread = 0; thread < threads; ++thread) {
@@ -79,7 +79,7 @@ void drawStreaks(QImage &picture, const QList<QPoint> &path, int width, const Sp
             for (int i = 0; i < dash && along < total; ++i, along += 1.0) {
                 if (random.chance(0.7)) {
                     const QPoint point = at(along, across);
-                    speckAt(picture, point.x(), point.y(), speckFor);
+                    fleckAt(picture, point.x(), point.y(), fleckFor);
                 }
                 if (random.chance(0.12))
                     across = qBound(-half, across + (random.chance(0.5) ? 1 : -1), half);

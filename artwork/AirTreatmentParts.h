@@ -9,17 +9,17 @@
 #include <QRgb>
 
 // Pieces shared by the filter, regulator and lubricator drawings: moving air shown
-// as pale specks and speckled streaks, textured surfaces, and the symbol outlines.
+// as pale flecks and fleckd streaks, textured surfaces, and the symbol outlines.
 //
-// The speck helpers work on the finished picture (no painter may be active on it)
-// and only recolour pixels whose colour is a key of `speckFor`, so a streak never
+// The fleck helpers work on the finished picture (no painter may be active on it)
+// and only recolour pixels whose colour is a key of `fleckFor`, so a streak never
 // crosses a wall or a part. They draw from a fixed pseudo-random sequence: the same
 // seed gives the same pixels on every run and every machine.
 
 // A small linear congruential generator with a fixed seed.
-class SpeckleSequence {
+class FleckSequence {
 public:
-    explicit SpeckleSequence(quint32 seed);
+    explicit FleckSequence(quint32 seed);
     quint32 next();                 // 24 random bits
     bool chance(double probability);
     int below(int bound);           // 0 .. bound - 1
@@ -27,14 +27,14 @@ private:
     quint32 m_state;
 };
 
-using SpeckColours = QHash<QRgb, QRgb>;  // colour of the air -> colour of its specks
+using FleckColours = QHash<QRgb, QRgb>;  // colour of the air -> colour of its flecks
 
-// Single specks scattered over `area` with the given density (specks per pixel).
-void scatterSpecks(QImage &picture, const QRect &area, const SpeckColours &speckFor, double density, quint32 seed);
+// Single flecks scattered over `area` with the given density (flecks per pixel).
+void scatterFlecks(QImage &picture, const QRect &area, const FleckColours &fleckFor, double density, quint32 seed);
 
-// Speckled streaks of moving air along a path of straight segments, spread over a
+// Fleckd streaks of moving air along a path of straight segments, spread over a
 // band `width` pixels wide centred on the path.
-void drawStreaks(QImage &picture, const QList<QPoint> &path, int width, const SpeckColours &speckFor, quint32 seed);
+void drawStreaks(QImage &picture, const QList<QPoint> &path, int width, const FleckColours &fleckFor, quint32 seed);
 
 // A fine dotted texture: every other pixel of every other row of `base` inside
 // `area` becomes `dot`.

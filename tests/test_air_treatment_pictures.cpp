@@ -126,7 +126,7 @@ void TestAirTreatmentPictures::regulatorFillsWithAirAndOpens()
     QCOMPARE(pattern(frames, [](const QImage &f) { return contains(f, kLightCyan); }), QStringLiteral("yynnnn"));
     QCOMPARE(pattern(frames, [](const QImage &f) { return contains(f, Blue); }), QStringLiteral("nyyyyy"));
     QCOMPARE(pattern(frames, [](const QImage &f) { return contains(f, kPaleBlue); }), QStringLiteral("nnyyyy"));
-    QVERIFY(frames[2] != frames[3]);   // the speckle moves
+    QVERIFY(frames[2] != frames[3]);   // the fleck moves
     QCOMPARE(pattern(frames, [](const QImage &f) { return coloursIn(f, kRegulatorBodyCorner).contains(kMidGrey); }),
              QStringLiteral("nnnnny"));
 
@@ -157,12 +157,12 @@ void TestAirTreatmentPictures::lubricatorMistThickensAtAFixedOilLevel()
     const QList<QImage> frames = framesOf("frmLubrificant", "picLubrificant");
     const int level = topInColumn(frames[0], kOilColumn, 210, 460, kLightYellow);
     QVERIFY(level > 300 && level < 360);   // the lower half of the bowl
-    int specks = -1;
+    int flecks = -1;
     for (int frame = 0; frame < 6; ++frame) {
         QCOMPARE(topInColumn(frames[frame], kOilColumn, 210, 460, kLightYellow), level);
         const int now = count(frames[frame], kLubricatorPassage, kLightBlue);
-        QVERIFY2(now > specks, qPrintable(QString("frame %1 has no more specks than the one before").arg(frame)));
-        specks = now;
+        QVERIFY2(now > flecks, qPrintable(QString("frame %1 has no more flecks than the one before").arg(frame)));
+        flecks = now;
     }
     QCOMPARE(count(frames[0], kLubricatorPassage, kLightBlue), 0);
     QCOMPARE(pattern(frames, [](const QImage &f) { return count(f, kLubricatorPastNozzle, kLightYellow) > 0; }),
