@@ -1,43 +1,17 @@
 #include "ControlSymbolParts.h"
 
+#include "DrawingBasics.h"
 #include "Palette.h"
 #include "SymbolParts.h"
 
 #include <QPolygonF>
 #include <cmath>
 
-static void fillShape(QPainter &p, const QPolygonF &shape, QRgb colour)
-{
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgb(colour));
-    p.drawPolygon(shape);
-    p.restore();
-}
-
-static void fillDisc(QPainter &p, QPointF centre, double radius, QRgb colour)
-{
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgb(colour));
-    p.drawEllipse(centre, radius, radius);
-    p.restore();
-}
-
 static void strokeLine(QPainter &p, QPointF from, QPointF to, QRgb colour, int width)
 {
     p.save();
     p.setPen(QPen(QColor::fromRgb(colour), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     p.drawLine(from, to);
-    p.restore();
-}
-
-static void strokePolyline(QPainter &p, const QPolygonF &line, QRgb colour, int width)
-{
-    p.save();
-    p.setPen(QPen(QColor::fromRgb(colour), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(line);
     p.restore();
 }
 

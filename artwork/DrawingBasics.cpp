@@ -50,6 +50,33 @@ void fillPolygon(QPainter &p, const QPolygon &polygon, QRgb fill, QRgb outline)
     p.restore();
 }
 
+void fillShape(QPainter &p, const QPolygonF &shape, QRgb colour)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgb(colour));
+    p.drawPolygon(shape);
+    p.restore();
+}
+
+void fillDisc(QPainter &p, QPointF centre, double radius, QRgb colour)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgb(colour));
+    p.drawEllipse(centre, radius, radius);
+    p.restore();
+}
+
+void strokePolyline(QPainter &p, const QPolygonF &line, QRgb colour, int width)
+{
+    p.save();
+    p.setPen(QPen(QColor::fromRgb(colour), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(line);
+    p.restore();
+}
+
 void drawLine(QPainter &p, QPoint from, QPoint to, QRgb colour, int width)
 {
     p.save();

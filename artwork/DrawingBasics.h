@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPoint>
+#include <QPolygonF>
 #include <QRgb>
 #include <QString>
 
@@ -23,6 +24,13 @@ void fillOutlined(QPainter &p, const QRect &rect, QRgb fill, QRgb outline = 0xff
 
 // A polygon filled with `fill` and outlined in `outline`.
 void fillPolygon(QPainter &p, const QPolygon &polygon, QRgb fill, QRgb outline = 0xff000000);
+
+// A shape or a disc filled with `colour`, without outline.
+void fillShape(QPainter &p, const QPolygonF &shape, QRgb colour);
+void fillDisc(QPainter &p, QPointF centre, double radius, QRgb colour);
+
+// Connected straight lines of `width` pixels with flat ends and mitred corners.
+void strokePolyline(QPainter &p, const QPolygonF &line, QRgb colour, int width);
 
 // A straight line of `width` pixels.
 void drawLine(QPainter &p, QPoint from, QPoint to, QRgb colour, int width = 1);

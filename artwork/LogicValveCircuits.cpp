@@ -5,6 +5,7 @@
 #include "Artwork.h"
 
 #include "Canvas.h"
+#include "DrawingBasics.h"
 #include "Palette.h"
 #include "SymbolParts.h"
 
@@ -97,11 +98,7 @@ void drawValvePorts(QPainter &p, const ValveDrawing &drawing, int supplyStub)
 
 void drawJunction(QPainter &p, QPoint at, Air air)
 {
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgb(lineColour(air)));
-    p.drawEllipse(QPointF(at), 3.0, 3.0);
-    p.restore();
+    fillDisc(p, QPointF(at), 3.0, lineColour(air));
 }
 
 // ---- Non-return valve circuit ------------------------------------------------

@@ -34,15 +34,6 @@ void drawWire(QPainter &p, const QList<QPoint> &points, QRgb colour, int width)
     }
 }
 
-static void fillPolygonF(QPainter &p, const QPolygonF &polygon, QRgb colour)
-{
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgb(colour));
-    p.drawPolygon(polygon);
-    p.restore();
-}
-
 void drawFlowArrow(QPainter &p, QPoint tail, QPoint tip, QRgb colour, int width, int headLength, int headHalfWidth)
 {
     const QLineF shaft(tail, tip);
@@ -52,10 +43,10 @@ void drawFlowArrow(QPainter &p, QPoint tail, QPoint tip, QRgb colour, int width,
     const QPointF halfWidth = across * (width / 2.0);
     // The shaft reaches a pixel into the head so no gap opens between them.
     const QPointF shaftEnd = base + along;
-    fillPolygonF(p, QPolygonF({QPointF(tail) + halfWidth, shaftEnd + halfWidth, shaftEnd - halfWidth,
+    fillShape(p, QPolygonF({QPointF(tail) + halfWidth, shaftEnd + halfWidth, shaftEnd - halfWidth,
                                QPointF(tail) - halfWidth}),
                  colour);
-    fillPolygonF(p, QPolygonF({QPointF(tip), base + across * headHalfWidth, base - across * headHalfWidth}), colour);
+    fillShape(p, QPolygonF({QPointF(tip), base + across * headHalfWidth, base - across * headHalfWidth}), colour);
 }
 
 void drawBlockedPort(QPainter &p, QPoint edge, int inward, int barWidth, QRgb colour, int width)
@@ -78,23 +69,14 @@ void drawZigZagSpring(QPainter &p, const QRect &area, int peaks, QRgb colour, in
             y = (i % 2 == 1) ? area.top() : area.bottom();
         zigzag << QPoint(x, y);
     }
-    p.save();
-    p.setPen(QPen(QColor::fromRgb(colour), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(zigzag);
-    p.restore();
+    strokePolyline(p, QPolygonF(zigzag), colour, width);
 }
 
 static void drawCircleOutline(QPainter &p, QPointF centre, double radius, QRgb colour)
 {
     // A 2-pixel ring: a filled disc with a white disc inside it.
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgb(colour));
-    p.drawEllipse(centre, radius, radius);
-    p.setBrush(QColor::fromRgb(Colour::White));
-    p.drawEllipse(centre, radius - 2, radius - 2);
-    p.restore();
+    fillDisc(p, centre, radius, colour);
+    fillDisc(p, centre, radius - 2, Colour::White);
 }
 
 void drawPressureSource(QPainter &p, QPoint connection, int radius, PressureSourceStyle style)
@@ -102,15 +84,11 @@ void drawPressureSource(QPainter &p, QPoint connection, int radius, PressureSour
     const QPointF centre(connection.x(), connection.y() + radius);
     drawCircleOutline(p, centre, radius, Colour::Black);
     if (style == PressureSourceStyle::CircleWithDot) {
-        p.save();
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor::fromRgb(Colour::Black));
-        p.drawEllipse(centre, 2.0, 2.0);
-        p.restore();
+        fillDisc(p, centre, 2.0, Colour::Black);
         return;
     }
     const double size = radius * 0.55;
-    fillPolygonF(p, QPolygonF({centre + QPointF(0, -size), centre + QPointF(size, size * 0.8),
+    fillShape(p, QPolygonF({centre + QPointF(0, -size), centre + QPointF(size, size * 0.8),
                                centre + QPointF(-size, size * 0.8)}),
                  Colour::Black);
 }
@@ -122,10 +100,10 @@ void drawExhaust(QPainter &p, QPoint connection, int halfWidth, bool pointingDow
     const QPointF base(connection);
     const QPointF outer[] = {base + QPointF(-halfWidth - 1, 0), base + QPointF(halfWidth + 1, 0),
                              base + QPointF(0, direction * (height + 2))};
-    fillPolygonF(p, QPolygonF({outer[0], outer[1], outer[2]}), Colour::Black);
+    fillShape(p, QPolygonF({outer[0], outer[1], outer[2]}), Colour::Black);
     const QPointF inner[] = {base + QPointF(-halfWidth + 2, direction * 2), base + QPointF(halfWidth - 2, direction * 2),
                              base + QPointF(0, direction * (height - 2))};
-    fillPolygonF(p, QPolygonF({inner[0], inner[1], inner[2]}), Colour::White);
+    fillShape(p, QPolygonF({inner[0], inner[1], inner[2]}), Colour::White);
 }
 
 void drawPortLetter(QPainter &p, QPoint centre, const QString &letter, int pixelSize)
@@ -310,7 +288,7 @@ static void fillStroke(QPainter &p, QPointF from, QPointF to, double width, QRgb
     const QLineF line(from, to);
     const QPointF along = (to - from) / line.length();
     const QPointF half = QPointF(-along.y(), along.x()) * (width / 2.0);
-    fillPolygonF(p, QPolygonF({from + half, to + half, to - half, from - half}), colour);
+    fillShape(p, QPolygonF({from + half, to + half, to - half, from - half}), colour);
 }
 
 // Where the centre of a ball lying in a V seat is, counted from the seat's point.
@@ -378,11 +356,7 @@ void drawShuttleValve(QPainter &p, const LogicValveBody &body, BallSeat ball, co
     drawWire(p, {rightTip, body.rightInlet()}, air.right);
     drawWire(p, {leftTip, rightTip}, air.outlet);
     drawWire(p, {body.outlet(), body.centre}, air.outlet);
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgb(air.outlet));
-    p.drawEllipse(QPointF(body.centre), 3.0, 3.0);
-    p.restore();
+    fillDisc(p, QPointF(body.centre), 3.0, air.outlet);
 
     for (const int side : {-1, 1}) {
         const QPointF tip(side < 0 ? leftTip : rightTip);
