@@ -60,7 +60,8 @@ void part(QPainter &p, const QPolygon &shape, QRgb colour)
 // Air enters the head on the left, runs down between the deflector sleeve and the
 // bowl wall, where the heavy particles are flung out and fall below the baffle,
 // then passes through the tapering filter element from outside to inside and up
-// to the outlet on the right. Red: air still to be filtered; blue: filtered air.
+// to the outlet on the right. All of it is air under pressure, red; white streaks
+// mark where it moves.
 
 constexpr int kFilterAxis = 160;
 const QRect kFilterHead = span(34, 28, 286, 118);
@@ -109,8 +110,8 @@ void drawFilterHead(QPainter &p)
     cutHollows(p, head, {{span(34, 52, 96, 76), Colour::Red},        // the inlet
                          {span(73, 52, 96, 118), Colour::Red},       // down into the bowl
                          {span(224, 86, 247, 118), Colour::Red},     // the inlet ring, far side
-                         {span(122, 52, 198, 118), Colour::Blue},    // above the element
-                         {span(198, 52, 286, 76), Colour::Blue}});   // the outlet
+                         {span(122, 52, 198, 118), Colour::Red},     // above the element
+                         {span(198, 52, 286, 76), Colour::Red}});    // the outlet
 }
 
 void drawFilterBowl(QPainter &p)
@@ -141,7 +142,7 @@ void drawFilterElement(QPainter &p)
 {
     const int c = kFilterAxis;
     // Inside the element: filtered air rising to the outlet.
-    fillPolygon(p, QPolygon({{c - 38, 119}, {c + 38, 119}, {c + 20, 320}, {c - 20, 320}}), Colour::Blue, Colour::Blue);
+    fillPolygon(p, QPolygon({{c - 38, 119}, {c + 38, 119}, {c + 20, 320}, {c - 20, 320}}), Colour::Red, Colour::Red);
 
     // The porous walls, narrowing downwards, with the grain of the sintered material.
     const QPolygon left({{c - 49, 125}, {c - 38, 125}, {c - 20, 320}, {c - 31, 320}});
@@ -194,7 +195,7 @@ QImage drawFilter(int frame, QSize size)
         drawPortArrow(p, {kFilterHead.left(), 64}, Side::Left, Flow::In);
         drawPortArrow(p, {kFilterHead.right(), 64}, Side::Right, Flow::Out);
     }
-    const FleckColours streak = {{Colour::Red, Colour::White}, {Colour::Blue, Colour::PaleBlue}};
+    const FleckColours streak = {{Colour::Red, Colour::White}};
     for (FilterStreak which : kFilterFrames[frame]) {
         quint32 seed = quint32(frame * 100 + which * 10);
         for (const QList<QPoint> &path : kFilterStreakPaths[which])
@@ -204,31 +205,36 @@ QImage drawFilter(int frame, QSize size)
 }
 
 // ==== Pressure regulator ========================================================
-// Inlet air reaches the valve chamber at the top, where a small spring holds the
-// disc on its seat. The main spring under the diaphragm lifts the plate, the stem
-// and the disc, and the air passes the seat into the chamber above the diaphragm
-// and on to the outlet. The adjusting screw sets the spring's force.
+// Inlet air reaches the valve chamber at the top, where a small spring presses the
+// disc towards its seat. Under the diaphragm the main spring, set by the adjusting
+// screw, pushes the plate, the stem and the disc up: at rest the valve stands open.
+// Air passes the seat into the chamber above the diaphragm and on to the outlet; as
+// the outlet pressure rises it pushes the diaphragm down against the main spring,
+// and the disc comes down towards its seat, throttling the flow.
 
 constexpr int kRegulatorAxis = 125;
 const QRect kRegulatorBody = span(36, 14, 212, 146);
 const QRect kRegulatorKnob = span(95, 262, 155, 279);
 constexpr int kDiaphragmRow = 147;   // top row of the flat diaphragm
+constexpr int kSeatRow = 61;         // the first row of the seat bore, under the disc
 
 struct RegulatorFrame {
-    int lift;          // how far the disc, stem and diaphragm plate have risen
+    int lift;          // how far the disc, stem and diaphragm plate stand above the seat
     QRgb inlet;        // inlet passage and valve chamber
     QRgb outlet;       // seat bore, chamber above the diaphragm and outlet passage
     quint32 fleck;   // seed of the pale fleck of flowing air; 0 for none
     bool textured;
 };
 
+// No air and the valve wide open; air arrives; the outlet fills and the diaphragm
+// gives way, closing the valve down to a narrow gap that passes what flows out.
 const RegulatorFrame kRegulatorFrames[6] = {
-    {0, Colour::LightCyan, Colour::LightCyan, 0, false},
-    {0, Colour::Blue, Colour::LightCyan, 0, false},
-    {4, Colour::Blue, Colour::Blue, 21, false},
-    {4, Colour::Blue, Colour::Blue, 31, false},
-    {7, Colour::Blue, Colour::Blue, 41, false},
-    {7, Colour::Blue, Colour::Blue, 41, true},
+    {9, Colour::White, Colour::White, 0, false},
+    {9, Colour::Red, Colour::White, 0, false},
+    {5, Colour::Red, Colour::Red, 21, false},
+    {5, Colour::Red, Colour::Red, 31, false},
+    {2, Colour::Red, Colour::Red, 41, false},
+    {2, Colour::Red, Colour::Red, 41, true},
 };
 
 void drawRegulatorBody(QPainter &p, const RegulatorFrame &frame)
@@ -239,7 +245,7 @@ void drawRegulatorBody(QPainter &p, const RegulatorFrame &frame)
                          {span(66, 36, 79, 97), frame.inlet},         // rising to the top
                          {span(66, 36, 99, 49), frame.inlet},
                          {span(99, 26, 151, 60), frame.inlet},        // the valve chamber
-                         {span(118, 61, 132, 116), frame.outlet},     // the seat bore
+                         {span(118, kSeatRow, 132, 116), frame.outlet}, // the seat bore
                          {span(56, 116, 194, 146), frame.outlet},     // above the diaphragm
                          {span(172, 84, 185, 116), frame.outlet},     // rising to the outlet
                          {span(172, 84, 212, 97), frame.outlet}});    // the outlet
@@ -255,7 +261,8 @@ void drawRegulatorHousing(QPainter &p)
     fill(p, span(59, 149, 191, 149), Colour::LightYellow);
 }
 
-// The diaphragm, clamped at its rim, its middle lifted by `lift` rows.
+// The diaphragm, clamped at its rim, its middle lifted by `lift` rows: a rubber
+// sheet, dark grey like the other moving parts.
 void drawDiaphragm(QPainter &p, int lift)
 {
     auto topRow = [lift](int x) {
@@ -269,7 +276,7 @@ void drawDiaphragm(QPainter &p, int lift)
         const int top = topRow(x);
         if (x >= 59 && x <= 191)
             fill(p, span(x, top + 2, x, kDiaphragmRow + 1), Colour::LightYellow);
-        fill(p, span(x, top, x, top + 1), Colour::Red);
+        fill(p, span(x, top, x, top + 1), Colour::DarkGrey);
     }
 }
 
@@ -277,7 +284,7 @@ void drawRegulatorParts(QPainter &p, int lift)
 {
     const int c = kRegulatorAxis;
     const int plateTop = kDiaphragmRow - lift - 6;
-    const int discBottom = 60 - lift;
+    const int discBottom = kSeatRow - 1 - lift;
 
     // The valve: disc, its closing spring and the stem down to the diaphragm plate.
     drawCoilSpring(p, span(c - 11, 27, c + 11, discBottom - 8), 4, Qt::Vertical);
@@ -314,7 +321,7 @@ QImage drawRegulator(int index, QSize size)
         drawPortArrow(p, {kRegulatorBody.right(), 91}, Side::Right, Flow::Out);
     }
     if (frame.fleck != 0)
-        scatterFlecks(picture, picture.rect(), {{Colour::Blue, Colour::PaleBlue}}, 0.06, frame.fleck);
+        scatterFlecks(picture, picture.rect(), {{Colour::Red, Colour::White}}, 0.06, frame.fleck);
     if (frame.textured) {
         dotTexture(picture, kRegulatorBody, Colour::LightGrey, Colour::MidGrey);
         dotTexture(picture, kRegulatorKnob, Colour::MidGrey, Colour::LightGrey);
@@ -326,6 +333,8 @@ QImage drawRegulator(int index, QSize size)
 // The air through the head pressurises the bowl, which pushes oil up the riser to
 // the sight dome, where it drips into the drip chamber and drains to the nozzle.
 // At the nozzle's narrow throat the passing air draws the oil out as a fine mist.
+// The air is under pressure in every frame; at first it stands still, then it flows
+// faster and faster (pale flecks), and the oil starts to rise and drip.
 
 const QRect kLubricatorHead = span(28, 104, 250, 208);
 const QRect kLubricatorPassage = span(28, 133, 250, 169);
@@ -335,21 +344,23 @@ constexpr int kDripAxis = 170;
 const QRect kRiserTube = span(89, 174, 97, 440);
 
 struct LubricatorFrame {
-    double airFlecks;        // density of the blue flecks in the passage
+    double airFlecks;        // density of the pale flecks of moving air in the passage
     QList<int> drops;        // rows of the oil drops in the drip chamber
     bool oilRising;          // the riser and the line to the dome carry oil
-    bool oilFlecksInRiser;
     bool oilMist;            // oil carried past the nozzle towards the outlet
 };
 
 const LubricatorFrame kLubricatorFrames[6] = {
-    {0.0, {}, false, false, false},
-    {0.012, {52}, true, false, false},
-    {0.03, {52, 74}, true, true, false},
-    {0.09, {52, 66, 86}, true, true, false},
-    {0.16, {52, 62, 76, 90}, true, true, false},
-    {0.24, {52, 60, 70, 81, 92}, true, true, true},
+    {0.0, {}, false, false},
+    {0.012, {52}, true, false},
+    {0.03, {52, 74}, true, false},
+    {0.09, {52, 66, 86}, true, false},
+    {0.16, {52, 62, 76, 90}, true, false},
+    {0.24, {52, 60, 70, 81, 92}, true, true},
 };
+
+constexpr QRgb kLubricatorAir = Colour::Red;
+constexpr QRgb kOil = Colour::LightYellow;
 
 void drawOilDrop(QPainter &p, QPoint centre)
 {
@@ -357,7 +368,7 @@ void drawOilDrop(QPainter &p, QPoint centre)
     for (int row = 0; row < 6; ++row)
         for (int column = 0; column < 5; ++column)
             if (shape[row][column] == '#')
-                fill(p, QRect(centre.x() - 2 + column, centre.y() - 3 + row, 1, 1), Colour::LightYellow);
+                fill(p, QRect(centre.x() - 2 + column, centre.y() - 3 + row, 1, 1), kOil);
 }
 
 void drawLubricatorBowl(QPainter &p)
@@ -366,10 +377,10 @@ void drawLubricatorBowl(QPainter &p)
     fillRoundBottomed(p, c, 207, 92, 414, 38, Colour::Black);
     fillRoundBottomed(p, c, 207, 91, 414, 37, Colour::LightGrey);
     fillRoundBottomed(p, c, 207, 86, 414, 32, Colour::Black);
-    fillRoundBottomed(p, c, 207, 85, 414, 31, Colour::LightCyan);
+    fillRoundBottomed(p, c, 207, 85, 414, 31, kLubricatorAir);
     p.save();
     p.setClipRect(span(0, kOilLevel, 300, 470));
-    fillRoundBottomed(p, c, 207, 85, 414, 31, Colour::LightYellow);
+    fillRoundBottomed(p, c, 207, 85, 414, 31, kOil);
     p.restore();
 
     fillOutlined(p, span(38, 202, 48, 226), Colour::DarkGrey);
@@ -396,20 +407,23 @@ void drawLubricatorHead(QPainter &p, const LubricatorFrame &frame)
     }
 
     drawSectionBody(p, head);
-    cutHollows(p, head, {{span(28, 136, 250, 166), Colour::LightCyan},   // the air passage
-                         {span(58, 167, 61, 208), Colour::LightCyan},    // air into the bowl
-                         {span(89, 174, 97, 208), Colour::LightCyan},    // the riser's seat
-                         {span(175, 108, 199, 135), Colour::LightCyan}});  // the nozzle's bore
+    cutHollows(p, head, {{span(28, 136, 250, 166), kLubricatorAir},   // the air passage
+                         {span(58, 167, 61, 208), kLubricatorAir},    // air into the bowl
+                         {span(89, 174, 97, 208), kLubricatorAir},    // the riser's seat
+                         {span(175, 108, 199, 135), kLubricatorAir}});  // the nozzle's bore
     // The throat under the nozzle.
     part(p, QPolygon({{150, 167}, {166, 160}, {208, 160}, {224, 167}}), Colour::LightGrey);
     fill(p, span(150, 167, 224, 167), Colour::Black);
 
-    // The riser tube and the thin line on to the top of the drip chamber.
+    // The riser tube and the thin line on to the top of the drip chamber. Below the
+    // oil level the tube is full of oil; above it, and in the line, the oil rises
+    // once air flows.
     fill(p, kRiserTube, Colour::Black);
-    fill(p, kRiserTube.adjusted(1, 0, -1, 0), Colour::LightCyan);
+    fill(p, kRiserTube.adjusted(1, 0, -1, 0), frame.oilRising ? kOil : Colour::White);
+    fill(p, span(kRiserTube.left() + 1, kOilLevel, kRiserTube.right() - 1, kRiserTube.bottom()), kOil);
     const QList<QPoint> line = {{93, 174}, {93, 114}, {136, 114}, {136, 28}, {d, 28}, {d, 47}};
     drawStroke(p, line, Colour::Black, 4);
-    drawStroke(p, line, frame.oilRising ? Colour::LightYellow : Colour::White, 2);
+    drawStroke(p, line, frame.oilRising ? kOil : Colour::White, 2);
 
     // The drip chamber drains down a thin channel into the nozzle.
     const QList<QPoint> drain = {{d, 99}, {d, 129}, {176, 129}};
@@ -439,13 +453,10 @@ QImage drawLubricator(int index, QSize size)
         drawPortArrow(p, {kLubricatorHead.right(), 151}, Side::Right, Flow::Out, 0, 24);
     }
     if (frame.oilMist) {
-        drawStreaks(picture, {{187, 157}, {250, 151}}, 18, {{Colour::LightCyan, Colour::LightYellow}}, 57);
-        scatterFlecks(picture, span(198, 136, 250, 166), {{Colour::LightCyan, Colour::LightYellow}}, 0.08, 58);
+        drawStreaks(picture, {{187, 157}, {250, 151}}, 18, {{kLubricatorAir, kOil}}, 57);
+        scatterFlecks(picture, span(198, 136, 250, 166), {{kLubricatorAir, kOil}}, 0.08, 58);
     }
-    if (frame.oilFlecksInRiser)
-        scatterFlecks(picture, kRiserTube, {{Colour::LightCyan, Colour::LightYellow}}, 0.2, 60 + quint32(index));
-    scatterFlecks(picture, kLubricatorPassage, {{Colour::LightCyan, Colour::LightBlue}}, frame.airFlecks,
-                  70 + quint32(index));
+    scatterFlecks(picture, kLubricatorPassage, {{kLubricatorAir, Colour::White}}, frame.airFlecks, 70 + quint32(index));
     return picture;
 }
 

@@ -12,8 +12,6 @@
 namespace {
 
 constexpr double kDegree = M_PI / 180.0;
-constexpr QRgb R = Colour::Red;
-constexpr QRgb W = Colour::White;
 
 // ---- Piston compressor --------------------------------------------------------
 // Upright in section: the head with its two poppet valves and their passages at the
@@ -40,29 +38,33 @@ constexpr double kCrankcaseOuter = 80;
 
 const QPointF kShaft(kAxis + 0.5, kShaftRow + 0.5);
 
-// What changes from frame to frame besides the crank's angle.
+// What changes from frame to frame besides the crank's angle. The inlet passage
+// always holds air at atmospheric pressure and the outlet passage compressed air;
+// the arrows mark where air flows, through an open valve.
 struct PistonFrame {
     bool inletOpen;
     bool outletOpen;
-    QRgb inletAir;
-    QRgb outletAir;
-    bool inletArrow;
-    bool outletArrow;
+    QRgb cylinderAir;
 };
 
+constexpr QRgb kAtmospheric = Colour::Blue;
+constexpr QRgb kCompressed = Colour::Red;
+
 // The crank turns 45 degrees anticlockwise a frame, starting at top dead centre.
-// Going down the piston draws air in through the inlet valve; coming up it pushes
-// it out through the outlet valve.
+// Going down the piston draws air in: the inlet valve opens into the cylinder.
+// From bottom dead centre both valves stay shut while the piston compresses the
+// trapped air; once its pressure beats the line's, it lifts the outlet valve off its
+// seat into the outlet passage and the piston pushes the air out.
 const PistonFrame kPistonFrames[8] = {
-    // inlet  outlet  inlet air  outlet air  arrows: inlet  outlet
-    {false, false, R, R, true, true},
-    {true, false, R, W, true, false},
-    {true, false, R, W, true, false},
-    {true, false, R, W, true, false},
-    {false, false, W, W, false, true},
-    {false, true, W, R, false, true},
-    {false, true, W, R, false, true},
-    {false, true, W, R, false, true},
+    // inlet  outlet  air in the cylinder
+    {false, false, kCompressed},     // top dead centre: the last of the delivery
+    {true, false, kAtmospheric},     // suction
+    {true, false, kAtmospheric},
+    {true, false, kAtmospheric},
+    {false, false, kAtmospheric},    // bottom dead centre: the cylinder full, both shut
+    {false, false, kCompressed},     // compression
+    {false, true, kCompressed},      // delivery
+    {false, true, kCompressed},
 };
 
 // Where the crank pin is when the crank has turned `degrees` anticlockwise from
@@ -106,20 +108,33 @@ Shape cylinderBody()
     return body;
 }
 
+// The outlet valve sits on its seat from above, in the outlet passage; its spring
+// lives in a bonnet on the head and presses it down through a collar on its stem.
+constexpr int kBonnetTop = 1;
+constexpr int kBonnetHalf = 15;
+constexpr int kBonnetInsideTop = 6;
+constexpr int kBonnetInsideHalf = 10;
+constexpr int kSeatThroatHalf = 10;      // the bore from the cylinder up to the outlet seat
+
 Shape headBody()
 {
     Shape head = {pixelRect(QRect(QPoint(40, kHeadTop), QPoint(226, kBoreTop - 1))),
                   // the inlet and outlet pipes, cut off at the picture's edges
                   pixelRect(QRect(QPoint(0, kPassageTop - 6), QPoint(42, kPassageBottom + 6))),
-                  pixelRect(QRect(QPoint(224, kPassageTop - 6), QPoint(266, kPassageBottom + 6)))};
-    // the spring seats round the valve guides
-    for (int valve : {kInletValve, kOutletValve})
-        head << pixelRect(QRect(QPoint(valve - 12, kHeadTop - 4), QPoint(valve + 12, kHeadTop)));
+                  pixelRect(QRect(QPoint(224, kPassageTop - 6), QPoint(266, kPassageBottom + 6))),
+                  // the spring seat round the inlet valve's guide
+                  pixelRect(QRect(QPoint(kInletValve - 12, kHeadTop - 4), QPoint(kInletValve + 12, kHeadTop))),
+                  // the outlet valve's bonnet
+                  pixelRect(QRect(QPoint(kOutletValve - kBonnetHalf, kBonnetTop), QPoint(kOutletValve + kBonnetHalf, kHeadTop)))};
     return head;
 }
 
-void drawPoppetValve(QPainter &p, int axis, bool open)
+// The inlet valve hangs in a conical seat in the roof of the cylinder; a spring
+// between the head and the retainer on top of its stem holds it up, shut. The air
+// outside pushes it down into the cylinder when the piston draws.
+void drawInletValve(QPainter &p, bool open)
 {
+    const int axis = kInletValve;
     const int lift = open ? kValveLift : 0;
     const int retainerTop = 2 + lift;
     drawSolid(p, {valveHeadShape(axis, kSeatTop + lift),
@@ -127,6 +142,24 @@ void drawPoppetValve(QPainter &p, int axis, bool open)
               Colour::MidGrey);
     drawUprightSpring(p, QRect(QPoint(axis - 9, retainerTop + 4), QPoint(axis + 9, kHeadTop - 5)), 3);
     drawSolid(p, {pixelRect(QRect(QPoint(axis - 12, retainerTop), QPoint(axis + 12, retainerTop + 3)))}, Colour::MidGrey);
+}
+
+// The outlet valve: a disc on the seat at the mouth of the bore from the cylinder,
+// lifted into the outlet passage when the air in the cylinder pushes harder than
+// its spring and the line's pressure together.
+void drawOutletValve(QPainter &p, bool open)
+{
+    const int axis = kOutletValve;
+    const int lift = open ? kValveLift : 0;
+    const double x = axis + 0.5;
+    const int discTop = kPassageBottom - 7 - lift;
+    const int collarTop = 21 - lift;
+    drawSolid(p, {polygonShape({{x - 15, double(discTop)}, {x + 15, double(discTop)}, {x + 15, discTop + 5.0},
+                                {x + 12, discTop + 8.0}, {x - 12, discTop + 8.0}, {x - 15, discTop + 5.0}}),
+                  pixelRect(QRect(QPoint(axis - 3, collarTop), QPoint(axis + 3, discTop)))},
+              Colour::MidGrey);
+    drawUprightSpring(p, QRect(QPoint(axis - 8, kBonnetInsideTop), QPoint(axis + 8, collarTop - 1)), 3);
+    drawSolid(p, {pixelRect(QRect(QPoint(axis - 9, collarTop), QPoint(axis + 9, collarTop + 3)))}, Colour::MidGrey);
 }
 
 void drawPiston(QPainter &p, int top)
@@ -174,33 +207,34 @@ QImage drawPistonCompressor(int frame, QSize size)
     drawSolid(p, cylinderBody(), Colour::LightGrey, 2);
     drawSolid(p, headBody(), Colour::LightGrey, 2);
 
+    // Inside the crankcase and under the piston there is no air to speak of.
     QList<ShapedHollow> hollows = {
         {{pixelRect(QRect(QPoint(kBoreLeft, kBoreTop), QPoint(kBoreRight, kShaftRow - 30))), disk(kShaft, kCrankcaseInner)},
-         Colour::LightCyan},
-        {{pixelRect(QRect(QPoint(kBoreLeft, kBoreTop), QPoint(kBoreRight, top - 1)))}, Colour::Red},
+         Colour::White},
         {{pixelRect(QRect(QPoint(0, kPassageTop), QPoint(kInletValve + 13, kPassageBottom))),
-          pixelRect(QRect(QPoint(kInletValve - 10, kPassageBottom), QPoint(kInletValve + 10, kSeatTop))),
-          valveHeadShape(kInletValve, kSeatTop)},
-         state.inletAir},
-        {{pixelRect(QRect(QPoint(kOutletValve - 13, kPassageTop), QPoint(size.width() - 1, kPassageBottom))),
-          pixelRect(QRect(QPoint(kOutletValve - 10, kPassageBottom), QPoint(kOutletValve + 10, kSeatTop))),
-          valveHeadShape(kOutletValve, kSeatTop)},
-         state.outletAir},
+          pixelRect(QRect(QPoint(kInletValve - 10, kPassageBottom), QPoint(kInletValve + 10, kSeatTop)))},
+         kAtmospheric},
+        {{pixelRect(QRect(QPoint(kOutletValve - 20, kPassageTop), QPoint(size.width() - 1, kPassageBottom)))}, kCompressed},
+        {{pixelRect(QRect(QPoint(kBoreLeft, kBoreTop), QPoint(kBoreRight, top - 1))), valveHeadShape(kInletValve, kSeatTop),
+          pixelRect(QRect(QPoint(kOutletValve - kSeatThroatHalf, kPassageBottom + 1), QPoint(kOutletValve + kSeatThroatHalf, kBoreTop - 1)))},
+         state.cylinderAir},
+        {{pixelRect(QRect(QPoint(kOutletValve - kBonnetInsideHalf, kBonnetInsideTop), QPoint(kOutletValve + kBonnetInsideHalf, kHeadTop - 1)))},
+         Colour::White},
     };
     // Bolt holes in the foot.
     for (int x : {44, 215})
         hollows.append({{pixelRect(QRect(x, kShaftRow + 86, 8, 8))}, Colour::White});
     drawHollows(p, hollows);
 
-    drawPoppetValve(p, kInletValve, state.inletOpen);
-    drawPoppetValve(p, kOutletValve, state.outletOpen);
+    drawInletValve(p, state.inletOpen);
+    drawOutletValve(p, state.outletOpen);
     drawCrankAndRod(p, degrees, top);
     drawPiston(p, top);
 
     const int arrowRow = (kPassageTop + kPassageBottom) / 2;
-    if (state.inletArrow)
+    if (state.inletOpen)
         drawArrow(p, QPoint(10, arrowRow), Direction::Right, 26, Colour::Black);
-    if (state.outletArrow)
+    if (state.outletOpen)
         drawArrow(p, QPoint(size.width() - 36, arrowRow), Direction::Right, 26, Colour::Black);
     return picture;
 }
@@ -236,6 +270,38 @@ double reachOfBore(double radians)
     return kOffset * std::cos(radians) + std::sqrt(kHousingBore * kHousingBore - across * across);
 }
 
+// The vane whose slot points `radians` from the rotor's centre.
+struct Vane {
+    double radians;
+    QPointF out;
+};
+
+Vane vaneAt(int vane, int frame)
+{
+    const double radians = (30.0 * vane + 5.0 * frame) * kDegree;
+    return {radians, QPointF(std::cos(radians), -std::sin(radians))};
+}
+
+// The cells between neighbouring vanes: in the lower half they grow and fill from
+// the inlet with air at atmospheric pressure; past the widest point, on the right,
+// they are cut off from the inlet and shrink on the way up, compressing their air
+// until they open into the outlet.
+void drawCells(QPainter &p, int frame)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setClipPath(disk(kHousing, kHousingBore));
+    for (int vane = 0; vane < 12; ++vane) {
+        const double from = 30.0 * vane + 5.0 * frame;
+        const double middle = std::fmod(from + 15.0, 360.0);
+        QPainterPath cell(kRotor);
+        cell.arcTo(QRectF(kRotor - QPointF(200, 200), QSizeF(400, 400)), from, 30.0);
+        cell.closeSubpath();
+        p.fillPath(cell, QColor::fromRgb(middle < 180.0 ? Colour::Red : Colour::Blue));
+    }
+    p.restore();
+}
+
 QImage drawVaneCompressor(int frame, QSize size)
 {
     QImage picture = blankPicture(size);
@@ -244,19 +310,20 @@ QImage drawVaneCompressor(int frame, QSize size)
     Shape housing = {disk(kHousing, kHousingOuter)};
     for (int row : {kOutletRow, kInletRow})
         housing << pixelRect(pipeBore(row, 170).adjusted(0, -kPipeWall, 0, kPipeWall));
-    drawSolid(p, housing, Colour::LightCyan, 2);
-    drawHollows(p, {{{disk(kHousing, kHousingBore), pixelRect(pipeBore(kOutletRow, 200)), pixelRect(pipeBore(kInletRow, 200))},
-                     Colour::Red}});
+    drawSolid(p, housing, Colour::LightGrey, 2);
+    drawHollows(p, {{{disk(kHousing, kHousingBore), pixelRect(pipeBore(kOutletRow, 200))}, Colour::Red},
+                    {{pixelRect(pipeBore(kInletRow, 200))}, Colour::Blue}});
+    drawCells(p, frame);
 
-    drawSolid(p, {disk(kRotor, kRotorRadius)}, Colour::LightCyan);
+    // The rotor, with the vanes' slots cut into it.
+    drawSolid(p, {disk(kRotor, kRotorRadius)}, Colour::MidGrey);
     for (int vane = 0; vane < 12; ++vane) {
-        const double radians = (30.0 * vane + 5.0 * frame) * kDegree;
-        const QPointF out(std::cos(radians), -std::sin(radians));
-        drawSolid(p, {taperedBar(kRotor + out * kSlotBottom, kRotor + out * kRotorRadius, 4.5, 4.5)}, Colour::LightGrey);
-        const double tip = reachOfBore(radians) + 1;
-        drawSolid(p, {taperedBar(kRotor + out * (tip - kVaneLength), kRotor + out * tip, 3.5, 3.5)}, Colour::Blue);
+        const Vane v = vaneAt(vane, frame);
+        drawSolid(p, {taperedBar(kRotor + v.out * kSlotBottom, kRotor + v.out * kRotorRadius, 4.5, 4.5)}, Colour::White);
+        const double tip = reachOfBore(v.radians) + 1;
+        drawSolid(p, {taperedBar(kRotor + v.out * (tip - kVaneLength), kRotor + v.out * tip, 3.5, 3.5)}, Colour::DarkGrey);
     }
-    drawSolid(p, {disk(kRotor, 34)}, Colour::MidGrey);
+    drawSolid(p, {disk(kRotor, 34)}, Colour::DarkGrey);
     drawSolid(p, {disk(kRotor, 16)}, Colour::LightGrey);
 
     for (int i = 0; i < 3; ++i) {

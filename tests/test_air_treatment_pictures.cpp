@@ -1,6 +1,8 @@
 // Checks the committed pictures of the filter, pressure regulator and lubricator
 // pages against what each frame must show: where the moving air is marked, what
-// moves and what stays put, and that the symbols are plain black line drawings.
+// moves and what stays put, the regulator's valve following the forces on its
+// diaphragm, colours from the one code of every page, and that the symbols are
+// plain black line drawings.
 #include "PictureChecks.h"
 
 #include <QImage>
@@ -10,12 +12,14 @@ using namespace PictureChecks;
 
 namespace {
 
-constexpr QRgb kLightCyan = qRgb(198, 255, 255);
 constexpr QRgb kLightYellow = qRgb(255, 255, 198);
-constexpr QRgb kLightBlue = qRgb(132, 132, 255);
-constexpr QRgb kPaleBlue = qRgb(198, 198, 255);
 constexpr QRgb kDarkRed = qRgb(132, 0, 0);
+constexpr QRgb kLightGrey = qRgb(198, 198, 198);
 constexpr QRgb kMidGrey = qRgb(132, 132, 132);
+constexpr QRgb kDarkGrey = qRgb(99, 99, 99);
+constexpr QRgb kDeepGrey = qRgb(66, 66, 66);
+constexpr QRgb kPink = qRgb(255, 132, 132);
+constexpr QRgb kBlueGrey = qRgb(99, 132, 165);
 
 QList<QImage> framesOf(const char *page, const char *control)
 {
@@ -51,13 +55,21 @@ const QRect kFilterLeftSide(QPoint(73, 130), QPoint(96, 220));
 const QRect kFilterElementLower(QPoint(141, 236), QPoint(179, 316));
 const QRect kFilterBowl(QPoint(73, 119), QPoint(247, 410));   // its straight part
 
-// The regulator's diaphragm plate lies across this column, clear of the stem.
+// The regulator's diaphragm plate lies across this column, clear of the stem; the
+// valve disc across the other, clear of the seat bore under it.
 constexpr int kPlateColumn = 97;
+constexpr int kDiscColumn = 110;
+constexpr int kSeatRow = 61;   // the floor of the valve chamber, the disc's seat
 const QRect kRegulatorBodyCorner(QPoint(38, 16), QPoint(62, 32));   // solid body, no passage
+const QRect kRegulatorInlet(QPoint(40, 86), QPoint(75, 95));
+const QRect kRegulatorOutlet(QPoint(188, 86), QPoint(210, 95));
+const QRect kDiaphragmRim(QPoint(41, 147), QPoint(57, 148));
 
-const QRect kLubricatorPassage(QPoint(28, 136), QPoint(250, 166));
+// The lubricator's air passage either side of the riser's line that crosses it.
+const QList<QRect> kLubricatorPassage = {QRect(QPoint(28, 136), QPoint(88, 166)), QRect(QPoint(98, 136), QPoint(250, 166))};
 const QRect kLubricatorPastNozzle(QPoint(200, 136), QPoint(250, 166));
 constexpr int kOilColumn = 200;   // through the bowl, clear of the riser tube
+constexpr int kRiserColumn = 93;
 
 int topInColumn(const QImage &picture, int x, int fromRow, int toRow, QRgb colour)
 {
@@ -75,33 +87,35 @@ class TestAirTreatmentPictures final : public QObject {
 private slots:
     void filterStreaksFollowTheAir();
     void filterChangesNothingButTheAir();
-    void regulatorFillsWithAirAndOpens();
+    void regulatorFillsWithAir();
+    void regulatorThrottlesAsTheOutletFills();
     void regulatorStaysInItsBox();
     void lubricatorMistThickensAtAFixedOilLevel();
+    void coloursComeFromTheCode_data();
+    void coloursComeFromTheCode();
     void symbolsAreBlackLinesOnWhite();
 };
 
+// All the air in the filter is under pressure, filtered or not; white streaks mark
+// where it moves, from the inlet round the bowl, through the element and out.
 void TestAirTreatmentPictures::filterStreaksFollowTheAir()
 {
     const QList<QImage> frames = framesOf("frmFiltre", "picFiltre");
     auto whiteIn = [](const QRect &area) { return [area](const QImage &f) { return count(f, area, White) > 0; }; };
-    auto paleIn = [](const QRect &area) { return [area](const QImage &f) { return count(f, area, kPaleBlue) > 0; }; };
 
-    QCOMPARE(pattern(frames, [](const QImage &f) {
-                 return count(f, kFilterBowl, White) + count(f, f.rect(), kPaleBlue) > 0;
-             }),
-             QStringLiteral("nyyyyy"));
+    QCOMPARE(pattern(frames, whiteIn(kFilterBowl)), QStringLiteral("nyyyyy"));
     QCOMPARE(pattern(frames, whiteIn(kFilterInlet)), QStringLiteral("nynyyn"));
     QCOMPARE(pattern(frames, whiteIn(kFilterLeftSide)), QStringLiteral("nynyyn"));
-    QCOMPARE(pattern(frames, paleIn(kFilterElementLower)), QStringLiteral("nnyyyy"));
-    QCOMPARE(pattern(frames, paleIn(kFilterOutlet)), QStringLiteral("nnnnyy"));
-    // The outlet holds filtered air only: no white streaks of unfiltered air there.
-    for (const QImage &frame : frames)
-        QCOMPARE(count(frame, kFilterOutlet, White), 0);
+    QCOMPARE(pattern(frames, whiteIn(kFilterElementLower)), QStringLiteral("nnyyyy"));
+    QCOMPARE(pattern(frames, whiteIn(kFilterOutlet)), QStringLiteral("nnnnyy"));
+    for (const QImage &frame : frames) {
+        QVERIFY(count(frame, kFilterOutlet, Red) > 0);
+        QVERIFY(count(frame, kFilterElementLower, Red) > 0);
+    }
 }
 
-// Against frame 0, a later frame may only have turned red into white streaks or
-// blue into pale blue ones; and the rows the box cuts off hold nothing.
+// Against frame 0, a later frame may only have turned red into white streaks,
+// and the rows the box cuts off hold nothing.
 void TestAirTreatmentPictures::filterChangesNothingButTheAir()
 {
     const QList<QImage> frames = framesOf("frmFiltre", "picFiltre");
@@ -111,7 +125,7 @@ void TestAirTreatmentPictures::filterChangesNothingButTheAir()
             for (int x = 0; x < still.width(); ++x) {
                 const QRgb before = still.pixel(x, y);
                 const QRgb now = frames[frame].pixel(x, y);
-                if (now != before && !(before == Red && now == White) && !(before == Blue && now == kPaleBlue))
+                if (now != before && !(before == Red && now == White))
                     QFAIL(qPrintable(QString("frame %1 changed at %2, %3").arg(frame).arg(x).arg(y)));
             }
         }
@@ -120,26 +134,53 @@ void TestAirTreatmentPictures::filterChangesNothingButTheAir()
     QCOMPARE(coloursIn(still, cutOff), QSet<QRgb>{White});
 }
 
-void TestAirTreatmentPictures::regulatorFillsWithAirAndOpens()
+// No air at first; then air under pressure up to the valve; then everywhere,
+// flowing (a pale fleck that moves). Frame 5 draws the body with a dotted texture.
+void TestAirTreatmentPictures::regulatorFillsWithAir()
 {
     const QList<QImage> frames = framesOf("frmRegPressió", "picRegPressió");
-    QCOMPARE(pattern(frames, [](const QImage &f) { return contains(f, kLightCyan); }), QStringLiteral("yynnnn"));
-    QCOMPARE(pattern(frames, [](const QImage &f) { return contains(f, Blue); }), QStringLiteral("nyyyyy"));
-    QCOMPARE(pattern(frames, [](const QImage &f) { return contains(f, kPaleBlue); }), QStringLiteral("nnyyyy"));
+    auto holdsAir = [](const QRect &area) {
+        return [area](const QImage &f) {
+            const QSet<QRgb> colours = coloursIn(f, area);
+            return colours.contains(Red) && QSet<QRgb>(colours).subtract({Red, White}).isEmpty();
+        };
+    };
+    auto empty = [](const QRect &area) { return [area](const QImage &f) { return coloursIn(f, area) == QSet<QRgb>{White}; }; };
+    QCOMPARE(pattern(frames, holdsAir(kRegulatorInlet)), QStringLiteral("nyyyyy"));
+    QCOMPARE(pattern(frames, empty(kRegulatorInlet)), QStringLiteral("ynnnnn"));
+    QCOMPARE(pattern(frames, holdsAir(kRegulatorOutlet)), QStringLiteral("nnyyyy"));
+    QCOMPARE(pattern(frames, empty(kRegulatorOutlet)), QStringLiteral("yynnnn"));
     QVERIFY(frames[2] != frames[3]);   // the fleck moves
     QCOMPARE(pattern(frames, [](const QImage &f) { return coloursIn(f, kRegulatorBodyCorner).contains(kMidGrey); }),
              QStringLiteral("nnnnny"));
+}
 
-    // The diaphragm plate, and with it stem and disc, rises 3 to 4 and then 7 pixels.
+// At rest the main spring holds the valve open; as the outlet fills, its pressure
+// on the diaphragm wins over the spring, and diaphragm plate, stem and disc come
+// down together, the disc closing towards its seat: the gap under the disc shrinks
+// from frame to frame (open 9 rows, then 5, then 2) but never shuts while air flows
+// out. The diaphragm is a moving part, not air.
+void TestAirTreatmentPictures::regulatorThrottlesAsTheOutletFills()
+{
+    const QList<QImage> frames = framesOf("frmRegPressió", "picRegPressió");
+    QList<int> gap;
     QList<int> plateTop;
-    for (const QImage &frame : frames)
+    for (const QImage &frame : frames) {
+        int rows = 0;
+        while (rows < 30 && frame.pixel(kDiscColumn, kSeatRow - 1 - rows) != Black)
+            ++rows;
+        gap << rows;
         plateTop << topInColumn(frame, kPlateColumn, 100, 170, kDarkRed);
-    QVERIFY(plateTop[0] > 0);
-    QCOMPARE(plateTop[1], plateTop[0]);
-    QVERIFY(plateTop[0] - plateTop[2] >= 3 && plateTop[0] - plateTop[2] <= 4);
-    QCOMPARE(plateTop[3], plateTop[2]);
-    QCOMPARE(plateTop[0] - plateTop[4], 7);
-    QCOMPARE(plateTop[5], plateTop[4]);
+        QCOMPARE(coloursIn(frame, kDiaphragmRim), QSet<QRgb>{kDarkGrey});
+    }
+    QCOMPARE(gap, (QList<int>{9, 9, 5, 5, 2, 2}));
+    for (int frame = 1; frame < 6; ++frame) {
+        // Plate, stem and disc move as one.
+        QCOMPARE(plateTop[frame] - plateTop[0], gap[0] - gap[frame]);
+    }
+    // The valve chamber's floor is the seat: it never moves.
+    for (const QImage &frame : frames)
+        QCOMPARE(frame.pixel(kDiscColumn, kSeatRow), Black);
 }
 
 // The box shows only the first 257 columns; the drawing keeps to the first 248.
@@ -152,6 +193,9 @@ void TestAirTreatmentPictures::regulatorStaysInItsBox()
     }
 }
 
+// The air in the head and in the bowl over the oil is under pressure in every
+// frame; pale flecks of moving air thicken from frame to frame, oil climbs the
+// riser once air flows, and only the last frame carries oil past the nozzle.
 void TestAirTreatmentPictures::lubricatorMistThickensAtAFixedOilLevel()
 {
     const QList<QImage> frames = framesOf("frmLubrificant", "picLubrificant");
@@ -159,14 +203,54 @@ void TestAirTreatmentPictures::lubricatorMistThickensAtAFixedOilLevel()
     QVERIFY(level > 300 && level < 360);   // the lower half of the bowl
     int flecks = -1;
     for (int frame = 0; frame < 6; ++frame) {
-        QCOMPARE(topInColumn(frames[frame], kOilColumn, 210, 460, kLightYellow), level);
-        const int now = count(frames[frame], kLubricatorPassage, kLightBlue);
+        const QImage &picture = frames[frame];
+        QCOMPARE(topInColumn(picture, kOilColumn, 210, 460, kLightYellow), level);
+        QCOMPARE(picture.pixel(kOilColumn, level - 20), Red);
+        int now = 0;
+        for (const QRect &passage : kLubricatorPassage) {
+            now += count(picture, passage, White);
+            QVERIFY(count(picture, passage, Red) > 0);
+        }
         QVERIFY2(now > flecks, qPrintable(QString("frame %1 has no more flecks than the one before").arg(frame)));
         flecks = now;
+        QCOMPARE(picture.pixel(kRiserColumn, level + 40), kLightYellow);
+        QCOMPARE(picture.pixel(kRiserColumn, level - 60), frame == 0 ? White : kLightYellow);
     }
-    QCOMPARE(count(frames[0], kLubricatorPassage, kLightBlue), 0);
+    QVERIFY(flecks > 0);
     QCOMPARE(pattern(frames, [](const QImage &f) { return count(f, kLubricatorPastNozzle, kLightYellow) > 0; }),
              QStringLiteral("nnnnny"));
+}
+
+// Every pixel is one of the colours of the code (red air under pressure, white
+// nothing, light grey bodies, dark grey moving parts, black lines and arrows) or a
+// colour named for something that is not air: the mid and deep greys of heads,
+// housings and knobs, the dark red of the adjusting parts, the light yellow of oil
+// and of the bowls, the pink drip chamber, the blue-grey needle. There is no blue
+// or light cyan: no air in these units is at atmospheric pressure.
+void TestAirTreatmentPictures::coloursComeFromTheCode_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QSet<QRgb>>("allowed");
+    const QSet<QRgb> code = {White, Black, Red, kLightGrey, kDarkGrey};
+    QTest::newRow("filter") << "frmFiltre" << "picFiltre" << (code + QSet<QRgb>{kMidGrey, kDeepGrey, kDarkRed, kLightYellow});
+    QTest::newRow("regulator") << "frmRegPressió" << "picRegPressió"
+                               << (code + QSet<QRgb>{kMidGrey, kDeepGrey, kDarkRed, kLightYellow});
+    QTest::newRow("lubricator") << "frmLubrificant" << "picLubrificant"
+                                << (code + QSet<QRgb>{kMidGrey, kLightYellow, kPink, kBlueGrey});
+}
+
+void TestAirTreatmentPictures::coloursComeFromTheCode()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, control);
+    QFETCH(QSet<QRgb>, allowed);
+    for (int frame = 0; frame < 6; ++frame) {
+        const QImage picture = committedFrame(page, control, frame);
+        for (const QRgb colour : coloursIn(picture, picture.rect()))
+            QVERIFY2(allowed.contains(colour),
+                     qPrintable(QStringLiteral("frame %1: %2").arg(frame).arg(colour & 0xffffff, 6, 16, QLatin1Char('0'))));
+    }
 }
 
 void TestAirTreatmentPictures::symbolsAreBlackLinesOnWhite()
