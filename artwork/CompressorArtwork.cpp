@@ -153,12 +153,13 @@ void drawOutletValve(QPainter &p, bool open)
     const int lift = open ? kValveLift : 0;
     const double x = axis + 0.5;
     const int discTop = kPassageBottom - 7 - lift;
-    const int collarTop = 21 - lift;
+    const int collarTop = 23 - lift;
     drawSolid(p, {polygonShape({{x - 15, double(discTop)}, {x + 15, double(discTop)}, {x + 15, discTop + 5.0},
                                 {x + 12, discTop + 8.0}, {x - 12, discTop + 8.0}, {x - 15, discTop + 5.0}}),
-                  pixelRect(QRect(QPoint(axis - 3, collarTop), QPoint(axis + 3, discTop)))},
+                  // the stem runs on up through the spring, clear of the bonnet's roof
+                  pixelRect(QRect(QPoint(axis - 3, kBonnetInsideTop + kValveLift - lift), QPoint(axis + 3, discTop)))},
               Colour::MidGrey);
-    drawUprightSpring(p, QRect(QPoint(axis - 8, kBonnetInsideTop), QPoint(axis + 8, collarTop - 1)), 3);
+    drawUprightSpring(p, QRect(QPoint(axis - 7, kBonnetInsideTop), QPoint(axis + 7, collarTop - 1)), 3);
     drawSolid(p, {pixelRect(QRect(QPoint(axis - 9, collarTop), QPoint(axis + 9, collarTop + 3)))}, Colour::MidGrey);
 }
 
