@@ -320,7 +320,7 @@ QImage drawVaneCompressor(int frame, QSize size)
     drawSolid(p, {disk(kRotor, kRotorRadius)}, Colour::MidGrey);
     for (int vane = 0; vane < 12; ++vane) {
         const Vane v = vaneAt(vane, frame);
-        drawSolid(p, {taperedBar(kRotor + v.out * kSlotBottom, kRotor + v.out * kRotorRadius, 4.5, 4.5)}, Colour::White);
+        drawSolid(p, {taperedBar(kRotor + v.out * kSlotBottom, kRotor + v.out * kRotorRadius, 4.5, 4.5)}, Colour::LightGrey);
         const double tip = reachOfBore(v.radians) + 1;
         drawSolid(p, {taperedBar(kRotor + v.out * (tip - kVaneLength), kRotor + v.out * tip, 3.5, 3.5)}, Colour::DarkGrey);
     }
