@@ -208,7 +208,7 @@ QImage drawPistonCompressor(int frame, QSize size)
     drawSolid(p, cylinderBody(), Colour::LightGrey, 2);
     drawSolid(p, headBody(), Colour::LightGrey, 2);
 
-    // Inside the crankcase and under the piston there is no air to speak of.
+    // The crankcase under the piston is no part of the air's way: drawn empty.
     QList<ShapedHollow> hollows = {
         {{pixelRect(QRect(QPoint(kBoreLeft, kBoreTop), QPoint(kBoreRight, kShaftRow - 30))), disk(kShaft, kCrankcaseInner)},
          Colour::White},
