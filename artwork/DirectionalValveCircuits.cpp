@@ -26,6 +26,7 @@ constexpr int kSymbolTopStub = 14;
 struct CircuitFrame {
     bool pressed;
     int stroke;
+    int boxShift = 0;  // how far right of the other frames' box this frame's box stands
 };
 
 CylinderSpec singleActingCylinder()
@@ -59,6 +60,8 @@ QImage drawCircuit(QSize size, const ValveSymbolSpec &valve, const CylinderSpec 
 {
     QImage picture = blankPicture(size);
     PicturePainter p(&picture);
+    // Drawn that much further left, the circuit stays in its place on screen.
+    p.translate(-frame.boxShift, 0);
     const Air capSide = air.value(QStringLiteral("A"));
     const Air rodSide = cylinder.returnSpring ? Air::None : air.value(QStringLiteral("B"));
     drawCylinder(p, cylinder, {frame.stroke, capSide, rodSide});
@@ -117,10 +120,11 @@ QImage drawCircuit42(int frame, QSize size)
 }
 
 // 5/2: as the 4/2, but each cylinder side has its own exhaust: A empties through T,
-// B through R.
+// B through R. Frames 4 and 5 stand in boxes 8 pixels right of the others.
 QImage drawCircuit52(int frame, QSize size)
 {
-    static constexpr CircuitFrame frames[] = {{false, 0}, {true, 16}, {true, 34}, {true, 52}, {true, 76}, {true, 82}};
+    static constexpr CircuitFrame frames[] = {{false, 0}, {true, 16}, {true, 34},
+                                              {true, 52}, {true, 76, 8}, {true, 82, 8}};
     const CircuitFrame &f = frames[frame];
     const QHash<QString, Air> air = f.pressed
         ? QHash<QString, Air>{{"A", Air::Pressure}, {"B", Air::Exhaust}, {"P", Air::Pressure}, {"R", Air::Exhaust},
@@ -138,7 +142,8 @@ QList<ArtworkEntry> directionalValveCircuitArtwork()
         {"frmValvula32", "picCircuit32", drawCircuit32},
         {"frmValvula32", "Image1", [](int, QSize size) { return drawSymbol(size, threeTwoValve()); }},
         {"frmValvula42", "picCircuit42", drawCircuit42},
-        {"frmValvula42", "imgSimbol4_2", [](int, QSize size) { return drawSymbol(size, fourTwoValve()); }},
+        {"frmValvula42", "imgSimbol4_2",
+         [](int, QSize size) { return drawSymbol(size, fourTwoValve(QStringLiteral("T"))); }},
         {"frmValvula52", "picCircuit52", drawCircuit52},
         {"frmValvula52", "imgSimbol5_2", [](int, QSize size) { return drawSymbol(size, fiveTwoValve()); }},
     };

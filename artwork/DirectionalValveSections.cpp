@@ -141,17 +141,20 @@ const ValveFrame frames32[6] = {
 };
 
 // ---- 4/2 ---------------------------------------------------------------------
-// T, B, P, A along the bottom. T opens into the spring chamber, which a passage
+// T, A, P, B along the bottom. T opens into the spring chamber, which a passage
 // arching over the bore joins to the bore's right end: all exhaust, always blue.
+// At rest the space between the lands joins P to B and A empties into the spring
+// chamber; pushed in, it joins P to A and B empties into the bore's right end, as
+// the circuit and the symbol show. A port the lands cover keeps the air it held.
 const SpoolValve valve42 = {
     .body = QRect(QPoint(54, 62), QPoint(356, 192)),
     .bore = QRect(QPoint(68, 118), QPoint(339, 161)),
     .lands = {{166, 200}, {291, 325}},
     .stemHeight = 14,
     .ports = {{"T", Side::Bottom, 85, {85, 208}, 14},
-              {"B", Side::Bottom, 150, {150, 208}, 14},
+              {"A", Side::Bottom, 150, {150, 208}, 14},
               {"P", Side::Bottom, 215, {215, 208}, 14},
-              {"A", Side::Bottom, 275, {275, 208}, 14}},
+              {"B", Side::Bottom, 275, {275, 208}, 14}},
     .portWidth = 12,
     .passages = {{QRect(QPoint(74, 80), QPoint(81, 118)), Colour::Blue},
                  {QRect(QPoint(74, 80), QPoint(335, 87)), Colour::Blue},
@@ -163,18 +166,21 @@ const SpoolValve valve42 = {
 };
 
 const ValveFrame frames42[6] = {
-    //  shift  spaces (chamber, between, rod end)  ports (T, B, P, A)   flows (T, B, P, A)
+    //  shift  spaces (chamber, between, rod end)  ports (T, A, P, B)   flows (T, A, P, B)
     {0,   {B, R, B}, {B, B, R, R}, {Out, In, In, Out}},
     {-8,  {B, R, B}, {B, B, R, R}, {Out, In, In, Out}},
-    {-24, {B, R, B}, {B, B, R, B}, {No, No, In, No}},
-    {-32, {B, R, B}, {B, B, R, B}, {No, No, In, No}},
-    {-42, {B, R, B}, {B, B, R, B}, {No, No, In, No}},
+    {-24, {B, R, B}, {B, B, R, R}, {No, No, In, No}},
+    {-32, {B, R, B}, {B, B, R, R}, {No, No, In, No}},
+    {-42, {B, R, B}, {B, B, R, R}, {No, No, In, No}},
     {-60, {B, R, B}, {B, R, R, B}, {Out, Out, In, In}},
 };
 
 // ---- 5/2 ---------------------------------------------------------------------
-// B and A on top, T, P and R below; three lands. The body's top-left corner is at
-// (41, 51) in every frame, whatever the frame's size.
+// B and A on top, R, P and T below; three lands. At rest P feeds B and A empties
+// through T; pushed in, P feeds A and B empties through R, as the circuit and the
+// symbol show. On the way the middle land closes P while B already opens to R and
+// the right land has closed T, so A is cut off holding its exhaust air. The body's
+// top-left corner is at (41, 51) in every frame, whatever the frame's size.
 const SpoolValve valve52 = {
     .body = QRect(QPoint(41, 51), QPoint(379, 174)),
     .bore = QRect(QPoint(51, 91), QPoint(367, 134)),
@@ -182,9 +188,9 @@ const SpoolValve valve52 = {
     .stemHeight = 14,
     .ports = {{"B", Side::Top, 168, {184, 30}, 0},
               {"A", Side::Top, 266, {282, 30}, 0},
-              {"T", Side::Bottom, 142, {158, 195}, 0},
+              {"R", Side::Bottom, 142, {158, 195}, 0},
               {"P", Side::Bottom, 213, {229, 195}, 0},
-              {"R", Side::Bottom, 300, {316, 195}, 0}},
+              {"T", Side::Bottom, 300, {316, 195}, 0}},
     .portWidth = 10,
     .passages = {},
     .rodSealX = 374,
@@ -194,11 +200,11 @@ const SpoolValve valve52 = {
 };
 
 const ValveFrame frames52[6] = {
-    //  shift  spaces (chamber, left, right, rod end)  ports (B, A, T, P, R)   flows (B, A, T, P, R)
+    //  shift  spaces (chamber, left, right, rod end)  ports (B, A, R, P, T)   flows (B, A, R, P, T)
     {0,   {W, R, B, W}, {R, B, W, R, B}, {Out, In, No, In, Out}},
     {-8,  {W, R, B, W}, {R, B, W, R, B}, {Out, In, No, In, Out}},
-    {-24, {W, W, W, W}, {W, W, W, R, W}, {No, No, No, In, No}},
-    {-38, {W, W, W, W}, {W, W, W, R, W}, {No, No, No, In, No}},
+    {-34, {W, B, B, W}, {B, B, B, R, W}, {In, No, Out, In, No}},
+    {-40, {W, B, B, W}, {B, B, B, R, W}, {In, No, Out, In, No}},
     {-52, {W, B, R, W}, {B, R, B, R, W}, {In, Out, Out, In, No}},
     {-56, {W, B, R, W}, {B, R, B, R, W}, {In, Out, Out, In, No}},
 };

@@ -240,19 +240,21 @@ QImage drawShuttleCircuit(int frame, QSize size)
 }
 
 // Only both buttons together fill the cylinder; a single inlet under pressure
-// pushes the shuttle over and closes itself off from the outlet.
+// pushes the shuttle over and closes itself off from the outlet. As on the shuttle
+// valve's circuit, the line of a button just released is blue while it empties:
+// the left one when the cylinder returns through it, and after each single press.
 QImage drawTwoPressureCircuit(int frame, QSize size)
 {
     constexpr Air none = Air::None;
     constexpr Air fill = Air::Pressure;
     constexpr Air empty = Air::Exhaust;
     static constexpr LogicFrame frames[] = {
-        {false, false, none, none, empty, 0, 1},
+        {false, false, empty, none, empty, 0, 1},
         {true, true, fill, fill, fill, 20, 1},
         {true, true, fill, fill, fill, 44, 1},
         {true, true, fill, fill, fill, 68, 1},
-        {false, true, none, fill, empty, 0, 0},
-        {true, false, fill, none, empty, 0, 2},
+        {false, true, empty, fill, empty, 0, 0},
+        {true, false, fill, empty, empty, 0, 2},
     };
     return drawLogicCircuit(size, LogicValve::TwoPressure, frames[frame]);
 }

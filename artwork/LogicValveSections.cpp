@@ -33,7 +33,8 @@ void drawPressureInlet(QPainter &p, const QRect &body, int axisRow, Side side)
     drawLetter(p, QPoint(mouth.x() + (left ? -17 : 17), axisRow - 16), QStringLiteral("P"), kLetterSize);
 }
 
-// The outlet on top: a bold A over its mouth and, when air leaves, an arrow beside it.
+// The outlet on top: a bold A over its mouth and, when air under pressure leaves
+// through it, an arrow beside it.
 void drawOutletMark(QPainter &p, QPoint mouth, bool airLeaves)
 {
     drawLetter(p, QPoint(mouth.x(), mouth.y() - 16), QStringLiteral("A"), kLetterSize);
@@ -146,6 +147,13 @@ AirColour airOf(const Frame &frame)
     return redBetween(INT_MIN, INT_MIN);
 }
 
+// The outlet gets the air once the ball has closed the other inlet; until then
+// it empties back through that inlet.
+bool outletFed(const Frame &frame)
+{
+    return frame.ball == (frame.air == Side::Left ? Ball::OnRightSeat : Ball::OnLeftSeat);
+}
+
 QImage draw(int index, QSize size)
 {
     const Frame &frame = frames[index];
@@ -161,7 +169,7 @@ QImage draw(int index, QSize size)
     PicturePainter p(&picture);
     drawBall(p, QPointF(ballCentre(frame.ball), axis - 0.5), ballRadius);
     drawPressureInlet(p, body, axis, frame.air);
-    drawOutletMark(p, QPoint(outletX, body.top()), true);
+    drawOutletMark(p, QPoint(outletX, body.top()), outletFed(frame));
     return picture;
 }
 
@@ -189,14 +197,13 @@ enum class Air { Both, Left, Right };
 struct Frame {
     Air air;
     int shift;          // the shuttle's move to the right from the middle
-    bool arrowAtA;
 };
 
 // Frames 0 and 3 are the same picture. Air from one side only leaves A without
-// pressure, yet frames 4 and 5 keep the arrow over A.
+// pressure, so only air from both sides leaves it with an arrow.
 const Frame frames[6] = {
-    {Air::Both, 0, true}, {Air::Left, travel / 2, false}, {Air::Left, travel, false},
-    {Air::Both, 0, true}, {Air::Right, -travel / 2, true}, {Air::Right, -travel, true},
+    {Air::Both, 0}, {Air::Left, travel / 2}, {Air::Left, travel},
+    {Air::Both, 0}, {Air::Right, -travel / 2}, {Air::Right, -travel},
 };
 
 AirColour airOf(Air air)
@@ -232,7 +239,7 @@ QImage draw(int index, QSize size)
         drawPressureInlet(p, body, axis, Side::Left);
     if (frame.air != Air::Left)
         drawPressureInlet(p, body, axis, Side::Right);
-    drawOutletMark(p, QPoint(outletX, body.top()), frame.arrowAtA);
+    drawOutletMark(p, QPoint(outletX, body.top()), frame.air == Air::Both);
     return picture;
 }
 

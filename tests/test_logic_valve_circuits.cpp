@@ -151,8 +151,10 @@ private slots:
 
     void twoPressureValveNeedsBothButtons()
     {
-        const QRgb expectedLeft[] = {Black, Red, Red, Red, Black, Red};
-        const QRgb expectedRight[] = {Black, Red, Red, Red, Red, Black};
+        // A released button's line is blue while it empties: in frame 4 the
+        // cylinder returns through the left one.
+        const QRgb expectedLeft[] = {Blue, Red, Red, Red, Blue, Red};
+        const QRgb expectedRight[] = {Black, Red, Red, Red, Red, Blue};
         const int restColumn = pistonColumn(frameOf(kTwoPressurePage, kTwoPressureCircuit, 0), kLogicPistonRow);
         int previous = -1;
         for (int frame = 0; frame < 6; ++frame) {
@@ -169,6 +171,24 @@ private slots:
                 previous = piston;
             } else {
                 QVERIFY2(piston == restColumn, qPrintable(where));
+            }
+        }
+    }
+
+    // Wherever the cylinder returns, its air leaves through an inlet line shown
+    // blue down to the released valve.
+    void returningCylinderEmptiesThroughABlueLine()
+    {
+        for (const QString &control : {kShuttleCircuit, kTwoPressureCircuit}) {
+            const QString page = control == kShuttleCircuit ? kShuttlePage : kTwoPressurePage;
+            for (int frame = 0; frame < 6; ++frame) {
+                const QImage before = frameOf(page, control, (frame + 5) % 6);
+                const QImage now = frameOf(page, control, frame);
+                if (before.pixel(kChamber) != Red || now.pixel(kChamber) != Blue)
+                    continue;
+                const QString where = at(control, frame);
+                QVERIFY2(now.pixel(kOutletLine) == Blue, qPrintable(where));
+                QVERIFY2(now.pixel(kLeftInletLine) == Blue || now.pixel(kRightInletLine) == Blue, qPrintable(where));
             }
         }
     }

@@ -1,9 +1,13 @@
 // Checks the committed section animations of the 3/2, 4/2 and 5/2 valves against
 // what each frame must show: where there is air under pressure or exhaust air, the
-// body standing still while the spool and push button travel left, and the colour
-// of the air at the ports that change over.
+// body standing still while the spool and push button travel left, and which
+// lettered ports the air joins at rest and pressed, the same as in the circuit.
+#include "Canvas.h"
+#include "DrawingBasics.h"
 #include "PictureChecks.h"
 
+#include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QtTest>
 
@@ -50,6 +54,83 @@ QRgb portAir(const Section &section, const QImage &picture, int portX, Side side
     return picture.pixel(portX, y);
 }
 
+// The black pixels of a bold port letter as the pictures draw it, with a ring of
+// one pixel around them that must not be black.
+struct Glyph {
+    QImage mask;  // black on white, the letter's bounding box grown by one pixel
+};
+
+Glyph glyphOf(const QString &letter)
+{
+    QImage canvas = blankPicture(QSize(60, 60));
+    {
+        PicturePainter p(&canvas);
+        drawLetter(p, QPoint(30, 30), letter, 16);
+    }
+    canvas = canvas.convertToFormat(QImage::Format_RGB32);
+    QRect box;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            if (canvas.pixel(x, y) == Black)
+                box |= QRect(x, y, 1, 1);
+    return {canvas.copy(box.adjusted(-1, -1, 1, 1))};
+}
+
+// The centres of every place where `glyph` is drawn in `picture`.
+QList<QPoint> findGlyph(const QImage &picture, const Glyph &glyph)
+{
+    QList<QPoint> found;
+    const QImage &m = glyph.mask;
+    for (int top = 0; top + m.height() <= picture.height(); ++top) {
+        for (int left = 0; left + m.width() <= picture.width(); ++left) {
+            bool same = true;
+            for (int y = 0; y < m.height() && same; ++y)
+                for (int x = 0; x < m.width() && same; ++x)
+                    same = (m.pixel(x, y) == Black) == (picture.pixel(left + x, top + y) == Black);
+            if (same)
+                found << QPoint(left + m.width() / 2, top + m.height() / 2);
+        }
+    }
+    return found;
+}
+
+struct PortAxis {
+    int x;
+    Side side;
+};
+
+// The air in each lettered port: every letter drawn in the picture belongs to the
+// nearest port on its side of the body.
+QHash<QString, QRgb> airByLetter(const Section &section, const QImage &picture, const QList<PortAxis> &ports)
+{
+    QHash<QString, QRgb> air;
+    for (const QString letter : {"A", "B", "P", "R", "T"}) {
+        for (const QPoint centre : findGlyph(picture, glyphOf(letter))) {
+            const Side side = centre.y() < section.body.top() ? Side::Top : Side::Bottom;
+            const PortAxis *nearest = nullptr;
+            for (const PortAxis &port : ports)
+                if (port.side == side && (!nearest || qAbs(port.x - centre.x()) < qAbs(nearest->x - centre.x())))
+                    nearest = &port;
+            if (nearest && !air.contains(letter))
+                air.insert(letter, portAir(section, picture, nearest->x, side));
+        }
+    }
+    return air;
+}
+
+// The circuit on the same page (frames 0 and 1, in the same box): the lines into
+// ports A and B of the valve and the exhaust stubs under it (T at the left, R at
+// the right on the 5/2 valve).
+constexpr QPoint kCircuitLineA(109, 140);
+constexpr QPoint kCircuitLineB(139, 140);
+constexpr QPoint kCircuitExhaustT(109, 215);
+constexpr QPoint kCircuitExhaustR(139, 215);
+
+QImage circuitFrame(const char *page, const char *control, int frame)
+{
+    return committedFrame(QString::fromUtf8(page), QString::fromUtf8(control), frame);
+}
+
 } // namespace
 
 class TestValveSections final : public QObject {
@@ -62,6 +143,7 @@ private slots:
     void bodyStaysInPlace();
     void spoolAndButtonTravelLeft();
     void portsChangeOverWhenSwitched();
+    void lettersJoinAsInTheCircuit();
 };
 
 void TestValveSections::picturesHaveTheirCatalogueSizes()
@@ -87,8 +169,9 @@ void TestValveSections::redAndBlueAppearWhereAirIsDescribed_data()
     QTest::newRow("3/2") << 0 << "nnnnyy" << "yyyynn";
     // 4/2: the spring chamber and its passage hold exhaust air in every frame.
     QTest::newRow("4/2") << 1 << "yyyyyy" << "yyyyyy";
-    // 5/2: in mid travel only the P passage holds air.
-    QTest::newRow("5/2") << 2 << "yyyyyy" << "yynnyy";
+    // 5/2: in mid travel P is closed while B already empties and A holds its
+    // exhaust air.
+    QTest::newRow("5/2") << 2 << "yyyyyy" << "yyyyyy";
 }
 
 void TestValveSections::redAndBlueAppearWhereAirIsDescribed()
@@ -159,27 +242,80 @@ void TestValveSections::portsChangeOverWhenSwitched()
     QCOMPARE(portAir(v32, f32[5], 210, Side::Top), Red);        // P to A
     QCOMPARE(portAir(v32, f32[5], 244, Side::Bottom), White);   // R closed
 
+    // 4/2 (T, A, P, B along the bottom): a port the lands cover keeps its air.
     const Section &v42 = kSections[1];
     const QList<QImage> f42 = framesOf(v42);
-    QCOMPARE(portAir(v42, f42[0], 275, Side::Bottom), Red);     // P to A
-    QCOMPARE(portAir(v42, f42[0], 150, Side::Bottom), Blue);    // B to T
-    QCOMPARE(portAir(v42, f42[3], 275, Side::Bottom), Blue);    // both covered
-    QCOMPARE(portAir(v42, f42[3], 150, Side::Bottom), Blue);
-    QCOMPARE(portAir(v42, f42[5], 275, Side::Bottom), Blue);    // A to T
-    QCOMPARE(portAir(v42, f42[5], 150, Side::Bottom), Red);     // P to B
+    for (int frame : {2, 3, 4}) {
+        QCOMPARE(portAir(v42, f42[frame], 150, Side::Bottom), Blue);   // A, cut off after emptying
+        QCOMPARE(portAir(v42, f42[frame], 275, Side::Bottom), Red);    // B, cut off under pressure
+        QCOMPARE(portAir(v42, f42[frame], 215, Side::Bottom), Red);    // P
+    }
     for (const QImage &frame : f42)
         QCOMPARE(portAir(v42, frame, 85, Side::Bottom), Blue);  // T
 
+    // 5/2 (R, P, T below): in mid travel P is closed, B empties through R, and A,
+    // cut off, holds its exhaust air.
     const Section &v52 = kSections[2];
     const QList<QImage> f52 = framesOf(v52);
-    QCOMPARE(portAir(v52, f52[0], 168, Side::Top), Red);        // P to B
-    QCOMPARE(portAir(v52, f52[0], 266, Side::Top), Blue);       // A to R
-    QCOMPARE(portAir(v52, f52[0], 142, Side::Bottom), White);   // T closed
-    QCOMPARE(portAir(v52, f52[2], 213, Side::Bottom), Red);     // P up to the middle land
-    QCOMPARE(portAir(v52, f52[4], 168, Side::Top), Blue);       // B to T
-    QCOMPARE(portAir(v52, f52[4], 266, Side::Top), Red);        // P to A
-    QCOMPARE(portAir(v52, f52[4], 300, Side::Bottom), White);   // R closed
+    for (int frame : {2, 3}) {
+        QCOMPARE(portAir(v52, f52[frame], 213, Side::Bottom), Red);    // P up to the middle land
+        QCOMPARE(portAir(v52, f52[frame], 168, Side::Top), Blue);      // B
+        QCOMPARE(portAir(v52, f52[frame], 142, Side::Bottom), Blue);   // R
+        QCOMPARE(portAir(v52, f52[frame], 266, Side::Top), Blue);      // A
+        QCOMPARE(portAir(v52, f52[frame], 300, Side::Bottom), White);  // T closed
+    }
 }
 
-QTEST_GUILESS_MAIN(TestValveSections)
+// The letters drawn at the ports of the section join up as the circuit on the same
+// page shows them: at rest P feeds B and A empties (through T on the 5/2 valve,
+// whose R is closed); pressed, P feeds A and B empties (through R, T closed).
+void TestValveSections::lettersJoinAsInTheCircuit()
+{
+    struct Page {
+        int section;
+        const char *circuit;
+        QList<PortAxis> ports;
+    };
+    const Page pages[] = {
+        {1, "picCircuit42", {{85, Side::Bottom}, {150, Side::Bottom}, {215, Side::Bottom}, {275, Side::Bottom}}},
+        {2, "picCircuit52", {{168, Side::Top}, {266, Side::Top}, {142, Side::Bottom}, {213, Side::Bottom},
+                             {300, Side::Bottom}}},
+    };
+    for (const Page &page : pages) {
+        const Section &section = kSections[page.section];
+        const bool fiveWay = page.section == 2;
+        for (const bool pressed : {false, true}) {
+            const QString where = QStringLiteral("%1 %2").arg(section.control, pressed ? "pressed" : "at rest");
+            const QHash<QString, QRgb> air = airByLetter(section, frameOf(section, pressed ? 5 : 0), page.ports);
+            const QSet<QString> letters = fiveWay ? QSet<QString>{"A", "B", "P", "R", "T"}
+                                                  : QSet<QString>{"A", "B", "P", "T"};
+            QCOMPARE(QSet<QString>(air.keyBegin(), air.keyEnd()), letters);
+            QVERIFY2(air["P"] == Red, qPrintable(where));
+            QVERIFY2(air[pressed ? "A" : "B"] == Red, qPrintable(where));
+            QVERIFY2(air[pressed ? "B" : "A"] == Blue, qPrintable(where));
+
+            const QImage circuit = circuitFrame(section.page, page.circuit, pressed ? 1 : 0);
+            QVERIFY2(circuit.pixel(kCircuitLineA) == air["A"], qPrintable(where + ": line A"));
+            QVERIFY2(circuit.pixel(kCircuitLineB) == air["B"], qPrintable(where + ": line B"));
+            if (fiveWay) {
+                const QString open = pressed ? "R" : "T";
+                const QString closed = pressed ? "T" : "R";
+                QVERIFY2(air[open] == Blue && air[closed] == White, qPrintable(where));
+                QVERIFY2(circuit.pixel(pressed ? kCircuitExhaustR : kCircuitExhaustT) == Blue, qPrintable(where));
+                QVERIFY2(circuit.pixel(pressed ? kCircuitExhaustT : kCircuitExhaustR) != Blue, qPrintable(where));
+            } else {
+                QVERIFY2(air["T"] == Blue, qPrintable(where));
+            }
+        }
+    }
+}
+
+// Letters are drawn as the artwork generator draws them: on the offscreen platform.
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    TestValveSections test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_valve_sections.moc"
