@@ -113,6 +113,7 @@ QImage drawSpoolValve(const SpoolValve &valve, const ValveFrame &frame, QSize si
 
 // ---- 3/2 ---------------------------------------------------------------------
 // A on top, P and R below. At rest the waist joins A to R; pushed in, it joins P to A.
+// P holds the supply's pressure up to the land that closes it, as on the other valves.
 // The port positions suit the program's labels "A", "Pressió" and "Escapament",
 // which stand just right of A and under P and R.
 const SpoolValve valve32 = {
@@ -132,10 +133,10 @@ const SpoolValve valve32 = {
 
 const ValveFrame frames32[6] = {
     //  shift  spaces (chamber, waist, rod end)  ports (A, P, R)   flows (A, P, R)
-    {0,   {W, B, W}, {B, W, B}, {No, No, Out}},
-    {-5,  {W, B, W}, {B, W, B}, {In, No, Out}},
-    {-13, {W, B, W}, {B, W, W}, {No, No, No}},
-    {-19, {W, B, W}, {B, W, W}, {No, No, No}},
+    {0,   {W, B, W}, {B, R, B}, {No, No, Out}},
+    {-5,  {W, B, W}, {B, R, B}, {In, No, Out}},
+    {-13, {W, B, W}, {B, R, W}, {No, No, No}},
+    {-19, {W, B, W}, {B, R, W}, {No, No, No}},
     {-29, {W, R, W}, {R, R, W}, {Out, In, No}},
     {-34, {W, R, W}, {R, R, W}, {Out, In, No}},
 };

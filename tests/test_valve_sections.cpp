@@ -165,8 +165,9 @@ void TestValveSections::redAndBlueAppearWhereAirIsDescribed_data()
     QTest::addColumn<int>("section");
     QTest::addColumn<QString>("red");   // one letter per frame: y = has red, n = has none
     QTest::addColumn<QString>("blue");
-    // 3/2: exhaust until the waist reaches P, then pressure only.
-    QTest::newRow("3/2") << 0 << "nnnnyy" << "yyyynn";
+    // 3/2: exhaust until the waist reaches P, then pressure only; P holds the
+    // supply's pressure throughout.
+    QTest::newRow("3/2") << 0 << "yyyyyy" << "yyyynn";
     // 4/2: the spring chamber and its passage hold exhaust air in every frame.
     QTest::newRow("4/2") << 1 << "yyyyyy" << "yyyyyy";
     // 5/2: in mid travel P is closed while B already empties and A holds its
@@ -238,7 +239,7 @@ void TestValveSections::portsChangeOverWhenSwitched()
     const Section &v32 = kSections[0];
     const QList<QImage> f32 = framesOf(v32);
     QCOMPARE(portAir(v32, f32[0], 210, Side::Top), Blue);       // A to R
-    QCOMPARE(portAir(v32, f32[0], 176, Side::Bottom), White);   // P closed
+    QCOMPARE(portAir(v32, f32[0], 176, Side::Bottom), Red);     // P closed, under pressure
     QCOMPARE(portAir(v32, f32[5], 210, Side::Top), Red);        // P to A
     QCOMPARE(portAir(v32, f32[5], 244, Side::Bottom), White);   // R closed
 
