@@ -1,5 +1,8 @@
 #include "LabelLayout.h"
 
+#include <QFontMetrics>
+#include <cmath>
+
 namespace {
 
 // The caption as words, each with the run of spaces before it.
@@ -76,5 +79,26 @@ QStringList wrapCaption(const QString &caption, const QFontMetricsF &metrics, qr
     }
     if (lineStarted)
         lines.append(line);
+    return lines;
+}
+
+QList<LabelLine> layoutLabel(const QString &caption, const QFont &font, const QRect &rect, Alignment alignment)
+{
+    const QFontMetricsF metrics(font);
+    const int lineHeight = QFontMetrics(font).height();
+    QList<LabelLine> lines;
+    int top = rect.top();
+    for (const QString &text : wrapCaption(caption, metrics, rect.width())) {
+        if (top > rect.bottom())
+            break;
+        const qreal width = metrics.horizontalAdvance(text);
+        qreal x = rect.left();
+        if (alignment == Alignment::Right)
+            x = rect.left() + rect.width() - width;
+        else if (alignment == Alignment::Centre)
+            x = rect.left() + (rect.width() - width) / 2;
+        lines.append({text, QPointF(x, top + std::ceil(metrics.ascent()))});
+        top += lineHeight;
+    }
     return lines;
 }

@@ -19,21 +19,8 @@ void paintLabel(QPainter &painter, const LabelRecord &label)
     const QFont font = fontFor(label.font.value_or(pageDefaultFont()));
     painter.setFont(font);
     painter.setPen(resolveColour(label.foreground));
-    const QFontMetricsF metrics(font);
-    const qreal lineHeight = QFontMetrics(font).height();
-    qreal y = rect.top();
-    for (const QString &line : wrapCaption(label.caption, metrics, rect.width())) {
-        if (y >= rect.bottom() + 1)
-            break;
-        const qreal width = metrics.horizontalAdvance(line);
-        qreal x = rect.left();
-        if (label.alignment == Alignment::Right)
-            x = rect.left() + rect.width() - width;
-        else if (label.alignment == Alignment::Centre)
-            x = rect.left() + (rect.width() - width) / 2;
-        painter.drawText(QPointF(x, y + metrics.ascent()), line);
-        y += lineHeight;
-    }
+    for (const LabelLine &line : layoutLabel(label.caption, font, rect, label.alignment))
+        painter.drawText(line.baseline, line.text);
     painter.restore();
 }
 
