@@ -10,16 +10,25 @@ QRect pixelRect(const TwipRect &rect)
             rect.height / TwipsPerPixel};
 }
 
+QFont labelFont(const LabelRecord &label)
+{
+    return fontFor(label.font.value_or(pageDefaultFont()));
+}
+
+QList<LabelLine> labelLines(const LabelRecord &label)
+{
+    return layoutLabel(label.caption, labelFont(label), pixelRect(label.rect), label.alignment);
+}
+
 void paintLabel(QPainter &painter, const LabelRecord &label)
 {
     const QRect rect = pixelRect(label.rect);
     painter.save();
     painter.setClipRect(rect);
     painter.fillRect(rect, resolveColour(label.background));
-    const QFont font = fontFor(label.font.value_or(pageDefaultFont()));
-    painter.setFont(font);
+    painter.setFont(labelFont(label));
     painter.setPen(resolveColour(label.foreground));
-    for (const LabelLine &line : layoutLabel(label.caption, font, rect, label.alignment))
+    for (const LabelLine &line : labelLines(label))
         painter.drawText(line.baseline, line.text);
     painter.restore();
 }
