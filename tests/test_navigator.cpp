@@ -6,6 +6,7 @@
 #include "HomePage.h"
 #include "MainFrameDescription.h"
 #include "PageRegistry.h"
+#include "RenderChecks.h"
 #include "SystemColours.h"
 
 #include <QMdiArea>
@@ -220,9 +221,9 @@ private slots:
         QImage image(viewport->size(), QImage::Format_RGB32);
         viewport->render(&image);
         QCOMPARE(image.pixelColor(400, 300), QColor(128, 128, 128));
-        setSystemColourProvider([](int index) { return index == 12 ? QColor(0, 90, 0) : standardSystemColour(index); });
+        const RenderChecks::SystemColourScope scheme(
+            [](int index) { return index == 12 ? QColor(0, 90, 0) : standardSystemColour(index); });
         viewport->render(&image);
-        setSystemColourProvider({});
         QCOMPARE(image.pixelColor(400, 300), QColor(0, 90, 0));
     }
 

@@ -6,6 +6,7 @@
 #include "LabelLayout.h"
 #include "PagePainting.h"
 #include "PageRegistry.h"
+#include "RenderChecks.h"
 #include "Pictures.h"
 #include "SystemColours.h"
 
@@ -180,9 +181,11 @@ private slots:
         PageWindow &page = program.open("frmFiltre");
         page.surface()->resize(792, 722);
         QCOMPARE(render(*page.surface()).pixelColor(780, 700), QColor(255, 255, 255));
-        setSystemColourProvider([](int index) { return index == 9 ? QColor(10, 200, 30) : standardSystemColour(index); });
-        QCOMPARE(render(*page.surface()).pixelColor(780, 700), QColor(10, 200, 30));
-        setSystemColourProvider({});
+        {
+            const RenderChecks::SystemColourScope scheme(
+                [](int index) { return index == 9 ? QColor(10, 200, 30) : standardSystemColour(index); });
+            QCOMPARE(render(*page.surface()).pixelColor(780, 700), QColor(10, 200, 30));
+        }
         QCOMPARE(resolveColour(0x00C00000), QColor(0, 0, 192));  // RGB values: red in the low byte
     }
 
