@@ -7,51 +7,14 @@ for tool in Xvfb xdotool xdpyinfo; do
   command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-work=$(mktemp -d)
-app=
-xvfb=
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display itself and writes its number once it accepts clients.
-# -noreset: otherwise the server resets whenever its last client (xdpyinfo, xdotool,
-# the program) goes, and refuses connections while it does.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 & xvfb=$!
-exec 3>&-
-for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
-if [ ! -s "$work/display" ]; then
-  echo "SKIP: Xvfb did not start"; cat "$work/xvfb.log"; exit 77
-fi
-export DISPLAY=:$(head -1 "$work/display")
-for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+. "$(dirname "$0")/x_server.sh"
+start_x_server || { echo "SKIP: Xvfb did not start"; exit 77; }
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 start() {
-  "$program" >"$work/program.log" 2>&1 & app=$!
-  win=
-  for _ in $(seq 400); do
-    win=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -1 || true)
-    [ -n "$win" ] && break
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.05
-  done
-  if [ -z "$win" ]; then
-    echo "FAIL: the program shows no window (display $DISPLAY); it printed:"
-    cat "$work/program.log"
-    exit 1
-  fi
-  sleep 0.5  # let the window take the keyboard focus
-  # The client area is 722 pixels high below the menu bar.
-  eval "$(xdotool getwindowgeometry --shell "$win")"
-  menubar=$((HEIGHT - 722))
+  start_program "$program"
   [ "$WIDTH" -eq 792 ] || fail "frame is $WIDTH pixels wide, not 792"
 }
 

@@ -12,26 +12,8 @@ for tool in xdotool xdpyinfo import convert; do
   command -v $tool >/dev/null || { echo "FAIL: $tool is missing (xdotool, x11-utils, imagemagick)"; exit 1; }
 done
 
-work=$(mktemp -d)
-app=
-xvfb=
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 & xvfb=$!
-exec 3>&-
-for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
-if [ ! -s "$work/display" ]; then
-  echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1
-fi
-export DISPLAY=:$(head -1 "$work/display")
-for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+. "$(dirname "$0")/x_server.sh"
+start_x_server || { echo "FAIL: Xvfb did not start"; exit 1; }
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -45,20 +27,7 @@ else
 fi
 
 # 2. The accent of "SÍMBOL" in the real window.
-"$program" >"$work/program.log" 2>&1 & app=$!
-win=
-for _ in $(seq 400); do
-  win=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -1 || true)
-  [ -n "$win" ] && break
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.05
-done
-if [ -z "$win" ]; then
-  echo "FAIL: the program shows no window; it printed:"; cat "$work/program.log"; exit 1
-fi
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$win")"
-menubar=$((HEIGHT - 722))   # the client area is 722 pixels high below the menu bar
+start_program "$program"
 xdotool key --clearmodifiers alt+d; sleep 0.2
 xdotool key --clearmodifiers 3
 for _ in $(seq 40); do
