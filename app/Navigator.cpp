@@ -80,6 +80,7 @@ void Navigator::showPage(const QString &page)
         return;
     }
     auto *window = new PageWindow(instance.content.description);
+    window->markPictureButtons(instance.content.handlers);
     instance.window = window;
     m_frame->workspace()->addSubWindow(window);
     connect(window, &PageWindow::controlEvent, this,

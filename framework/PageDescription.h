@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -109,6 +110,10 @@ struct PageDescription {
     bool mdiChild = true;
     TwipRect clientRect;
     QList<ControlRecord> controls;
+    // What each picture shows, in words, keyed by image or frame array name: the
+    // text drawn on a picture button, or what an image or an animation shows.
+    // Screen readers read these in place of the pictures.
+    QHash<QString, QString> pictureNames;
 };
 
 struct MenuItemRecord {

@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "Handlers.h"
+#include "PageAccessibility.h"
 #include "PagePainting.h"
 #include "Pictures.h"
 #include "SystemColours.h"
@@ -108,6 +109,7 @@ void PageSurface::mousePressEvent(QMouseEvent *event)
 PageWindow::PageWindow(const PageDescription &description, QWidget *parent)
     : QMdiSubWindow(parent), m_description(description)
 {
+    installPageAccessibility();
     setObjectName(m_description.name);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(m_description.caption);
@@ -234,6 +236,15 @@ void PageWindow::focusFirstButton()
     const QList<QPushButton *> buttons = buttonsInTabOrder();
     if (!buttons.isEmpty())
         buttons.first()->setFocus(Qt::OtherFocusReason);
+}
+
+void PageWindow::markPictureButtons(const HandlerTable &handlers)
+{
+    QSet<QString> images;
+    for (const HandlerBinding &binding : handlers)
+        if (binding.event == PageEvent::MouseDown && m_images.contains(binding.control))
+            images.insert(binding.control);
+    m_surface->setPictureButtons(images);
 }
 
 void PageWindow::shutDown()

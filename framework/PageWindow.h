@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Handlers.h"
 #include "PageDescription.h"
 
 #include <QHash>
@@ -7,11 +8,11 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QTimer>
 #include <stdexcept>
 
 class PageSurface;
-enum class PageEvent;
 
 // Asking a page for a control it does not have. Ends the handler that asked.
 class MissingControl : public std::runtime_error {
@@ -87,6 +88,9 @@ public:
     // Puts the keyboard focus on the first button in tab order.
     void focusFirstButton();
 
+    // The images whose presses the page handles are its picture buttons.
+    void markPictureButtons(const HandlerTable &handlers);
+
 signals:
     void controlEvent(const QString &control, PageEvent event);
     void closeRequested();
@@ -114,6 +118,12 @@ class PageSurface : public QWidget {
     Q_OBJECT
 public:
     PageSurface(const PageDescription &description, QWidget *parent);
+    const PageDescription &description() const { return m_description; }
+
+    bool isPictureButton(const QString &image) const { return m_pictureButtons.contains(image); }
+    void setPictureButtons(const QSet<QString> &images) { m_pictureButtons = images; }
+    // Presses an image as the mouse does (a screen reader's press action).
+    void pressImage(const QString &image) { emit imagePressed(image); }
 
 signals:
     void imagePressed(const QString &name);
@@ -125,4 +135,5 @@ protected:
 private:
     const PageDescription &m_description;
     QHash<QString, QImage> m_imagePictures;
+    QSet<QString> m_pictureButtons;
 };

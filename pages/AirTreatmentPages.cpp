@@ -48,6 +48,10 @@ PageContent filterPage()
                       "El filtre forma part de la unitat de condicionament de l'aire.", Arial975, Left, 3),
                 label("lblTitol", {1560, 240, 4575, 255}, "FILTRE", Arial12Bold, Centre, 2),
             },
+            .pictureNames = {
+                {"picFiltre", "Animació del filtre"},
+                {"Image1", "Símbol del filtre"},
+            },
         },
         .handlers = {
             {"", Load, loadOneAnimationPage("picFiltre")},
@@ -95,6 +99,10 @@ PageContent pressureRegulatorPage()
                       Arial975, Left, 3),
                 label("lblTitol", {1560, 240, 4575, 255}, "REGULADOR DE PRESSIÓ", Arial12Bold, Centre, 2),
             },
+            .pictureNames = {
+                {"picRegPressió", "Animació del regulador de pressió"},
+                {"Image1", "Símbol del regulador de pressió"},
+            },
         },
         .handlers = {
             {"", Load, loadOneAnimationPage("picRegPressió")},
@@ -138,6 +146,10 @@ PageContent lubricatorPage()
                 label("lblExplicacio", {8040, 1320, 3255, 615},
                       "El lubrificador forma part de la unitat de condicionament de l'aire.", Arial975, Left, 3),
                 label("lblTitol", {960, 240, 4575, 255}, "LUBRIFICADOR", Arial12Bold, Centre, 2),
+            },
+            .pictureNames = {
+                {"picLubrificant", "Animació del lubricador"},
+                {"ImgSimbol", "Símbol del lubricador"},
             },
         },
         .handlers = {

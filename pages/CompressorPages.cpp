@@ -47,6 +47,10 @@ PageContent pistonCompressorPage()
                 label("lblExplicacio", {8040, 1320, 2895, 3255}, HowItWorks, Arial975, Left, 8),
                 label("lblTitol", {960, 360, 4575, 255}, "COMPRESSOR DE PISTONS O ÈMBOL", Arial12Bold, Centre, 7),
             },
+            .pictureNames = {
+                {"picCompressorDePistons", "Animació del compressor de pistons"},
+                {"ImgSimbol", "Símbol del compressor"},
+            },
         },
         .handlers = {
             {"", Load, loadOneAnimationPage("picCompressorDePistons")},
@@ -82,6 +86,10 @@ PageContent vaneCompressorPage()
                 label("lblExplicacio1", {8640, 4800, 2895, 1455}, InUse, Arial975, Left, 8),
                 label("lblExplicacio", {8640, 1320, 2895, 3255}, HowItWorks, Arial975, Left, 7),
                 label("lblTitol", {840, 360, 4575, 255}, "COMPRESSOR DE PALETES", Arial12Bold, Centre, 6),
+            },
+            .pictureNames = {
+                {"picCompressorDePaletes", "Animació del compressor de paletes"},
+                {"ImgSimbol", "Símbol del compressor"},
             },
         },
         .handlers = {

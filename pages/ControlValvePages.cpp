@@ -57,6 +57,11 @@ PageContent quickExhaustValvePage()
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA D'ESCAPAMENT RÀPID", Arial12Bold, Centre, 4),
             },
+            .pictureNames = {
+                {"picEscapamentRàpid", "Animació de la vàlvula d'escapament ràpid"},
+                {"picCircuitEscapamentRàpid", "Animació del circuit"},
+                {"imgSimbol4_2", "Símbol de la vàlvula d'escapament ràpid"},
+            },
         },
         .handlers = {
             {"", Load, loadTwoAnimationPage("picEscapamentRàpid", "picCircuitEscapamentRàpid")},
@@ -115,6 +120,11 @@ PageContent limitingValvePage()
                       "obrirà quan la força que fa el fluid en el con sigui superior a la força de la molla",
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  LIMITADORA DE PRESSIÓ", Arial12Bold, Centre, 4),
+            },
+            .pictureNames = {
+                {"picVàlvulaLimit", "Animació de la vàlvula limitadora de pressió"},
+                {"picCircuitLimit", "Animació del circuit"},
+                {"imgSimbolLimit", "Símbol de la vàlvula limitadora de pressió"},
             },
         },
         .handlers = {
@@ -184,6 +194,11 @@ PageContent flowRegulatorPage()
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA   REGULADORA I ANTIRETORN",
                       Arial12Bold, Centre, 4),
+            },
+            .pictureNames = {
+                {"picVàlvulaReguladora", "Animació de la vàlvula reguladora amb antiretorn"},
+                {"picCircuitReguladora", "Animació del circuit"},
+                {"imgSimbolReguladora", "Símbol de la vàlvula reguladora amb antiretorn"},
             },
         },
         .handlers = {

@@ -67,6 +67,11 @@ PageContent valve32Page()
                       Arial975, Left, 17),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA DISTRIBUÏDORA 3/2", Arial12Bold, Centre, 5),
             },
+            .pictureNames = {
+                {"picVàlvula32", "Animació de la vàlvula distribuïdora 3/2"},
+                {"picCircuit32", "Animació del circuit"},
+                {"Image1", "Símbol de la vàlvula distribuïdora 3/2"},
+            },
         },
         .handlers = {
             {"", Load, loadTwoAnimationPage("picVàlvula32", "picCircuit32")},
@@ -125,6 +130,11 @@ PageContent valve42Page()
                       "obertures que tenen són per:",
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA DISTRIBUÏDORA 4/2", Arial12Bold, Centre, 4),
+            },
+            .pictureNames = {
+                {"picVàlvula42", "Animació de la vàlvula distribuïdora 4/2"},
+                {"picCircuit42", "Animació del circuit"},
+                {"imgSimbol4_2", "Símbol de la vàlvula distribuïdora 4/2"},
             },
         },
         .handlers = {
@@ -185,6 +195,11 @@ PageContent valve52Page()
                       "obertures que tenen són per:",
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA DISTRIBUÏDORA 5/2", Arial12Bold, Centre, 4),
+            },
+            .pictureNames = {
+                {"picVàlvula52", "Animació de la vàlvula distribuïdora 5/2"},
+                {"picCircuit52", "Animació del circuit"},
+                {"imgSimbol5_2", "Símbol de la vàlvula distribuïdora 5/2"},
             },
         },
         .handlers = {

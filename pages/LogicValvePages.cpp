@@ -53,6 +53,11 @@ PageContent nonReturnValvePage()
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  ANTIRETORN", Arial12Bold, Centre, 4),
             },
+            .pictureNames = {
+                {"picVàlvulaAntiretorn", "Animació de la vàlvula antiretorn"},
+                {"picCircuitAntiretorn", "Animació del circuit"},
+                {"imgSimbolAntiretorn", "Símbol de la vàlvula antiretorn"},
+            },
         },
         .handlers = {
             {"", Load, loadTwoAnimationPage("picVàlvulaAntiretorn", "picCircuitAntiretorn")},
@@ -108,6 +113,11 @@ PageContent shuttleValvePage()
                       "\"O\" l´altre.",
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  SELECTORA", Arial12Bold, Centre, 4),
+            },
+            .pictureNames = {
+                {"picVàlvulaSelectora", "Animació de la vàlvula selectora"},
+                {"picCircuitSelectora", "Animació del circuit"},
+                {"imgSimbolSelectora", "Símbol de la vàlvula selectora"},
             },
         },
         .handlers = {
@@ -165,6 +175,11 @@ PageContent twoPressureValvePage()
                       "\"I\" per l'altre.",
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  DE SIMULTANEÏTAT", Arial12Bold, Centre, 4),
+            },
+            .pictureNames = {
+                {"picVàlvulaSimultaneïtat", "Animació de la vàlvula de simultaneïtat"},
+                {"picCircuitSimultaneïtat", "Animació del circuit"},
+                {"imgSimbolSimultaneïtat", "Símbol de la vàlvula de simultaneïtat"},
             },
         },
         .handlers = {
