@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgif-dev
-          fonts-liberation fonts-liberation2 xvfb xauth x11-utils xdotool imagemagick)
+          fonts-liberation fonts-liberation2 xvfb xauth x11-utils xdotool imagemagick
+          dbus at-spi2-core python3-pyatspi)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
