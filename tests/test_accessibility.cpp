@@ -158,15 +158,6 @@ private slots:
         QCOMPARE(program.quitRequests, 0);
     }
 
-    void theExitButtonIsPressedLikeAnyPushButton()
-    {
-        Program program;
-        QAccessibleInterface *exit = childNamed(surfaceOf(program.open(HomePageName)), "Sortir");
-        QVERIFY(exit && exit->actionInterface());
-        exit->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(program.quitRequests, 1);  // the toolkit shows the button down for a moment first
-    }
-
     void componentPageListsItsControlsInStoredOrder()
     {
         Program program;
@@ -205,23 +196,24 @@ private slots:
         QCOMPARE(firstValveFrame->text(QAccessible::Description), QStringLiteral("Fotograma 6 de 6"));
         QCOMPARE(nodesOf(childrenOf(firstValveFrame)), (QList<Node>{{StaticText, "A"}, {StaticText, "Pressió"}}));
         QCOMPARE(children[1]->text(QAccessible::Description), QStringLiteral("Fotograma 5 de 5"));
-        for (QAccessibleInterface *child : children)
-            if (child->role() == Animation)
-                QCOMPARE(child->state().invisible, !static_cast<QWidget *>(child->object())->isVisible());
+        auto valveFramesShown = [&children, &valve] {
+            QStringList shown;
+            for (QAccessibleInterface *child : children)
+                if (child->text(QAccessible::Name) == valve && !child->state().invisible)
+                    shown.append(child->text(QAccessible::Description));
+            shown.sort();
+            return shown;
+        };
+        // Load shows frame 0 beside frame 1, which the page shows from the start.
+        QCOMPARE(valveFramesShown(), (QStringList{"Fotograma 1 de 6", "Fotograma 2 de 6"}));
 
         // A picture that is no button offers nothing to press.
         QVERIFY(!children[18]->actionInterface());
 
-        // As the animation runs, the frame a screen reader finds showing follows it.
-        program.clock.setSecond(1);
+        // As the animation steps, the frames a screen reader finds showing follow it.
+        program.clock.setSecond(3);
         program.fire("frmValvula32", "tmrRellotge");
-        QAccessibleInterface *shown = nullptr;
-        for (QAccessibleInterface *child : children)
-            if (child->text(QAccessible::Name) == valve && !child->state().invisible)
-                shown = child;
-        QVERIFY(shown);
-        QVERIFY(page.pictureBox("picVàlvula32", shown->text(QAccessible::Description).section(' ', 1, 1).toInt() - 1)
-                    .isVisible());
+        QCOMPARE(valveFramesShown(), (QStringList{"Fotograma 2 de 6", "Fotograma 4 de 6"}));
     }
 
     void everyPageReadsEveryLabelAndNamesEveryPicture()
