@@ -65,11 +65,11 @@ void drawExhaustTriangle(QPainter &p, const Orientation &o, int at, int halfWidt
               Colour::White);
 }
 
-void drawSeat(QPainter &p, const Orientation &o, int apex, int arm, int width)
+void drawSeat(QPainter &p, const Orientation &o, int apex, int arm, int width, QRgb colour)
 {
     const QPointF point = o.atF(apex, 0);
-    strokeLine(p, point, o.atF(apex + arm, arm), Colour::Black, width);
-    strokeLine(p, point, o.atF(apex + arm, -arm), Colour::Black, width);
+    strokeLine(p, point, o.atF(apex + arm, arm), colour, width);
+    strokeLine(p, point, o.atF(apex + arm, -arm), colour, width);
 }
 
 QPointF seatedBallCentre(const Orientation &o, int apex, int ballRadius, int width)
@@ -79,9 +79,9 @@ QPointF seatedBallCentre(const Orientation &o, int apex, int ballRadius, int wid
     return o.atF(apex + std::sqrt(2.0) * (ballRadius + width / 2.0), 0);
 }
 
-void drawBall(QPainter &p, QPointF centre, double radius, int ring)
+void drawBall(QPainter &p, QPointF centre, double radius, int ring, QRgb colour)
 {
-    fillDisc(p, centre, radius, Colour::Black);
+    fillDisc(p, centre, radius, colour);
     fillDisc(p, centre, radius - ring, Colour::White);
 }
 
@@ -173,6 +173,20 @@ QPoint quickExhaustExhaustPort(const QuickExhaustValve &valve)
     return {valve.body.left() + valve.body.width(), quickExhaustMiddleRow(valve)};
 }
 
+static int exhaustTriangleLength(int halfWidth)
+{
+    return int(std::round(halfWidth * 1.6)) + 2;
+}
+
+// The triangle's base lies just outside the body's 2-pixel end line.
+static constexpr int kQuickExhaustTriangleBase = 1;
+
+QPoint quickExhaustTriangleTip(const QuickExhaustValve &valve)
+{
+    return quickExhaustExhaustPort(valve)
+        + QPoint(kQuickExhaustTriangleBase + exhaustTriangleLength(valve.exhaustHalfWidth), 0);
+}
+
 void drawQuickExhaustValve(QPainter &p, const QuickExhaustValve &valve)
 {
     const QPoint supply = quickExhaustSupplyPort(valve);
@@ -187,9 +201,6 @@ void drawQuickExhaustValve(QPainter &p, const QuickExhaustValve &valve)
 
     const QRect body = valve.body;
     p.fillRect(body, QColor::fromRgb(Colour::White));
-    const int pilotRow = body.top() - valve.pilotRise;
-    const int pilotColumn = exhaust.x() - 4;
-    drawDashedWire(p, {{outlet.x(), pilotRow}, {pilotColumn, pilotRow}, {pilotColumn, body.top()}}, valve.outlet);
     // The ball divides the line: on its far side the air of the port it closes.
     const QPointF ball = valve.ballClosesSupply ? seatedBallCentre(fromSupply, inset, valve.ballRadius)
                                                 : seatedBallCentre(fromExhaust, inset, valve.ballRadius);
@@ -212,14 +223,10 @@ void drawQuickExhaustValve(QPainter &p, const QuickExhaustValve &valve)
     drawSeat(p, fromExhaust, inset, valve.seatArm);
     drawBall(p, ball, valve.ballRadius);
     fillDisc(p, QPointF(middle), 3, Colour::Black);
+    drawExhaustTriangle(p, Orientation{exhaust, {1, 0}, {0, -1}}, kQuickExhaustTriangleBase, valve.exhaustHalfWidth);
 }
 
 // ---- Pressure-relief valve ----------------------------------------------------------
-
-static int exhaustTriangleLength(int halfWidth)
-{
-    return int(std::round(halfWidth * 1.6)) + 2;
-}
 
 int reliefExhaustTip(const ReliefValve &valve)
 {
@@ -239,7 +246,7 @@ void drawReliefValve(QPainter &p, const ReliefValve &valve)
     const int arrowSide = valve.open ? 0 : size / 4;
     drawFlowArrow(p, o.at(4, arrowSide), o.at(size - 3, arrowSide), valve.flow, kLineWidth, 8, 4);
 
-    drawWire(p, {o.at(size, 0), o.at(size + valve.exhaustStub, 0)}, valve.flow);
+    drawWire(p, {o.at(size, 0), o.at(size + valve.exhaustStub, 0)}, valve.exhaust);
     drawExhaustTriangle(p, o, size + valve.exhaustStub, valve.exhaustHalfWidth);
 
     const int pilotSide = half + valve.pilotOut;
@@ -277,9 +284,9 @@ void drawFlowControlValve(QPainter &p, const FlowControlValve &valve)
 
     drawWire(p, {o.at(0, 0), o.at(apex, 0)}, valve.checkBranch);
     drawWire(p, {o.at(springEnd, 0), o.at(valve.length, 0)}, valve.checkBranch);
-    drawSeat(p, o, apex, valve.seatArm);
-    drawBall(p, seatedBallCentre(o, apex, valve.ballRadius), valve.ballRadius);
-    drawSpringAlong(p, o, springStart, springEnd, valve.springHalfWidth, valve.springPeaks);
+    drawSeat(p, o, apex, valve.seatArm, 2, valve.checkElement);
+    drawBall(p, seatedBallCentre(o, apex, valve.ballRadius), valve.ballRadius, 2, valve.checkElement);
+    drawSpringAlong(p, o, springStart, springEnd, valve.springHalfWidth, valve.springPeaks, valve.checkElement);
 
     drawJunction(p, o.at(0, 0), valve.loop);
     drawJunction(p, o.at(valve.length, 0), valve.loop);

@@ -42,10 +42,10 @@ void drawExhaustTriangle(QPainter &p, const Orientation &o, int at, int halfWidt
 
 // The seat of a non-return element: a V whose point lies on the line at
 // `o.at(apex, 0)` and whose arms open downstream, `arm` steps long.
-void drawSeat(QPainter &p, const Orientation &o, int apex, int arm, int width = 2);
+void drawSeat(QPainter &p, const Orientation &o, int apex, int arm, int width = 2, QRgb colour = 0xff000000);
 // The ball that closes such a seat, centred where it touches both arms.
 QPointF seatedBallCentre(const Orientation &o, int apex, int ballRadius, int width = 2);
-void drawBall(QPainter &p, QPointF centre, double radius, int ring = 2);
+void drawBall(QPainter &p, QPointF centre, double radius, int ring = 2, QRgb colour = 0xff000000);
 
 // An adjustable throttle on the line around `o.at(centre, 0)`: two arcs, one on each
 // side, bowing towards the line, crossed by a diagonal arrow.
@@ -63,25 +63,27 @@ void drawSpray(QPainter &p, const Orientation &o, int start, int reach, int full
 
 // ---- Quick exhaust valve ------------------------------------------------------------
 
-// A rectangle with the supply P entering at the middle of its left end, the exhaust R
-// leaving at the right end and the outlet A at the top. Inside, on the line from P to
-// R, a seat on each side of a middle dot joined to A; the ball closes the R seat while
-// P supplies and the P seat while A exhausts. A dashed pilot line runs from the A line
-// to the right-hand end of the rectangle.
+// A rectangle with the supply P entering at the middle of its left end, the outlet A
+// leaving at the top and the exhaust R at the right end, an exhaust triangle standing
+// right on it. Inside, on the line from P to R, a seat on each side of a middle dot
+// joined to A; the ball closes the R seat while P supplies and the P seat while A
+// exhausts.
 struct QuickExhaustValve {
     QRect body;             // corners on the lines of its 2-pixel outline; even height
     bool ballClosesSupply = false;
     QRgb supply = 0xff000000;   // the line from P to its seat
-    QRgb outlet = 0xff000000;   // the middle, the line up to A and the pilot line
+    QRgb outlet = 0xff000000;   // the middle and the line up to A
     QRgb exhaust = 0xff000000;  // the line from the R seat to R
     int seatArm = 6;
     int ballRadius = 4;
-    int pilotRise = 12;     // how far above the body the pilot line leaves the A line
+    int exhaustHalfWidth = 6;
 };
 
 QPoint quickExhaustSupplyPort(const QuickExhaustValve &valve);
 QPoint quickExhaustOutletPort(const QuickExhaustValve &valve);
 QPoint quickExhaustExhaustPort(const QuickExhaustValve &valve);
+// Where the exhaust triangle ends, pointing away from the body: the escaping air starts here.
+QPoint quickExhaustTriangleTip(const QuickExhaustValve &valve);
 void drawQuickExhaustValve(QPainter &p, const QuickExhaustValve &valve);
 
 // ---- Pressure-relief valve ----------------------------------------------------------
@@ -96,7 +98,8 @@ struct ReliefValve {
     int size = 26;
     bool open = false;
     QRgb pilot = 0xff000000;    // the pilot line, the colour of the inlet
-    QRgb flow = 0xff000000;     // the arrow and the exhaust line
+    QRgb flow = 0xff000000;     // the arrow
+    QRgb exhaust = 0xff000000;  // the line from the square to the exhaust
     int pilotTap = 10;      // how far before the square the pilot leaves the inlet line
     int pilotOut = 8;       // how far beside the square the pilot line runs
     int exhaustStub = 5;
@@ -119,6 +122,7 @@ struct FlowControlValve {
     int loopOffset = 24;    // how far beside the line the loop runs
     QRgb checkBranch = 0xff000000;
     QRgb loop = 0xff000000;
+    QRgb checkElement = 0xff000000;  // seat, ball and spring: purple while air passes them
     int seatArm = 7;
     int ballRadius = 5;
     int springLength = 12;

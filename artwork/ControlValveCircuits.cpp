@@ -27,13 +27,11 @@ ValveDrawing circuitValve(bool pressed, QHash<QString, Air> air)
     return {.portSquare = kPortSquare, .squareSize = kSquare, .pressed = pressed, .air = std::move(air)};
 }
 
-// The ports' stubs under the valve carry the air of their arrows unless `stubAir` says otherwise.
-void drawDirectionalValve(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing,
-                          const QHash<QString, Air> &stubAir = {})
+// The valve with its lettered ports; the stubs under it carry the air of their arrows.
+void drawDirectionalValve(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing)
 {
     letterValveTopPorts(p, valve, drawing, -13, kLetterSize);
-    drawValveBottomPorts(p, valve, drawing, stubAir.isEmpty() ? drawing.air : stubAir, kExhaustStub, kSupplyStub,
-                         kLetterSize);
+    drawValveBottomPorts(p, valve, drawing, drawing.air, kExhaustStub, kSupplyStub, kLetterSize);
     drawValveSymbol(p, valve, drawing);
 }
 
@@ -47,8 +45,7 @@ constexpr int kQuickExhaustSprayReach = 22;
 
 QuickExhaustValve circuitQuickExhaustValve(bool exhausting)
 {
-    QuickExhaustValve valve{.body = kQuickExhaustBody, .ballClosesSupply = exhausting, .seatArm = 7, .ballRadius = 5,
-                            .pilotRise = 10};
+    QuickExhaustValve valve{.body = kQuickExhaustBody, .ballClosesSupply = exhausting, .seatArm = 7, .ballRadius = 5};
     if (exhausting) {
         valve.outlet = Colour::Blue;
         valve.exhaust = Colour::Blue;
@@ -90,13 +87,11 @@ QImage drawQuickExhaustCircuit(int frame, QSize size)
         drawWire(p, {rodPort(cylinder), quickExhaustOutletPort(quick)}, quick.outlet);
         drawQuickExhaustValve(p, quick);
 
-        const Orientation out{quickExhaustExhaustPort(quick), {1, 0}, {0, -1}};
-        drawWire(p, {out.at(0, 0), out.at(5, 0)}, quick.exhaust);
-        drawExhaustTriangle(p, out, 5);
+        const Orientation out{quickExhaustTriangleTip(quick), {1, 0}, {0, -1}};
         if (pressed) {
-            drawFlowArrow(p, out.at(19, 0), out.at(33, 0), Colour::Blue, kLineWidth, 7, 4);
+            drawFlowArrow(p, out.at(3, 0), out.at(17, 0), Colour::Blue, kLineWidth, 7, 4);
             const int reach = 6 + (kQuickExhaustSprayReach - 6) * frame / 5;
-            drawSpray(p, out, 35, reach, kQuickExhaustSprayReach, 10, Colour::Blue);
+            drawSpray(p, out, 19, reach, kQuickExhaustSprayReach, 10, Colour::Blue);
         }
         drawDirectionalValve(p, valve, drawing);
     }
@@ -107,16 +102,14 @@ QImage drawQuickExhaustSymbol(QSize size)
 {
     QImage picture = blankPicture(size);
     PicturePainter p(&picture);
-    const QuickExhaustValve valve{.body = QRect(33, 36, 68, 28), .seatArm = 8, .ballRadius = 6, .pilotRise = 12};
+    const QuickExhaustValve valve{.body = QRect(33, 36, 68, 28), .seatArm = 8, .ballRadius = 6, .exhaustHalfWidth = 7};
     const QPoint supply = quickExhaustSupplyPort(valve);
-    const QPoint exhaust = quickExhaustExhaustPort(valve);
     const QPoint outlet = quickExhaustOutletPort(valve);
     drawWire(p, {supply, supply - QPoint(22, 0)}, Colour::Black);
-    drawWire(p, {exhaust, exhaust + QPoint(22, 0)}, Colour::Black);
     drawWire(p, {outlet, outlet - QPoint(0, 28)}, Colour::Black);
     drawQuickExhaustValve(p, valve);
     drawPortLetter(p, supply + QPoint(-16, -11), QStringLiteral("P"), 13);
-    drawPortLetter(p, exhaust + QPoint(16, -11), QStringLiteral("R"), 13);
+    drawPortLetter(p, quickExhaustTriangleTip(valve) + QPoint(8, -11), QStringLiteral("R"), 13);
     drawPortLetter(p, outlet + QPoint(-11, -21), QStringLiteral("A"), 13);
     return picture;
 }
@@ -126,10 +119,25 @@ QImage drawQuickExhaustSymbol(QSize size)
 // The single-acting cylinder of the directional valve circuits, a little higher to
 // make room for the gauge and the relief valve on the branch from the line to A.
 constexpr CylinderSpec kLimiterCylinder{.barrel = QRect(60, 28, 108, 44), .rodLength = 120, .returnSpring = true};
-constexpr int kLimiterStrokes[] = {0, 15, 30, 45, 60, 68};
 constexpr QPoint kGaugeCentre(160, 98);
 constexpr int kGaugeRadius = 12;
 constexpr QPoint kReliefInlet(194, kLineRunY);
+
+// One second of the circuit, in step with the section on the same page.
+struct LimiterFrame {
+    int stroke;
+    double needle;      // the gauge's needle, degrees from straight up
+    int sprayReach;     // 0: the relief valve is closed
+};
+
+// At rest the cylinder is exhausted through R. The button sends P to the cylinder,
+// which runs out at working pressure in three seconds; stopped at the end of its
+// stroke, the pressure climbs to the setting and opens the relief valve, which blows
+// the excess away for as long as the button is held.
+constexpr LimiterFrame kLimiterFrames[6] = {
+    {0, -50, 0}, {23, 0, 0}, {46, 0, 0}, {68, 50, 5}, {68, 50, 11}, {68, 50, 46},
+};
+constexpr int kLimiterFullSpray = 46;
 
 ReliefValve circuitReliefValve(bool open, QRgb pilot)
 {
@@ -140,20 +148,18 @@ ReliefValve circuitReliefValve(bool open, QRgb pilot)
             .open = open,
             .pilot = pilot,
             .flow = open ? Colour::Red : Colour::Black,
+            .exhaust = open ? Colour::Blue : Colour::Black,
             .pilotTap = 10,
             .pilotOut = 8,
             .springLength = 22};
 }
 
-// Frame 0: at rest, the cylinder is exhausted through R. Frames 1 to 5: the button
-// sends P to the cylinder; the pressure climbs on the gauge and, with the piston at
-// the end of its stroke, opens the relief valve, which blows the excess away.
 QImage drawLimiterCircuit(int frame, QSize size)
 {
     QImage picture = blankPicture(size);
+    const LimiterFrame &state = kLimiterFrames[frame];
     const bool pressed = frame > 0;
-    const bool relieving = frame == 5;
-    const int stroke = kLimiterStrokes[frame];
+    const bool relieving = state.sprayReach > 0;
     const CylinderSpec &cylinder = kLimiterCylinder;
     const ValveSymbolSpec valve = threeTwoValve();
     const ValveDrawing drawing = circuitValve(
@@ -162,8 +168,8 @@ QImage drawLimiterCircuit(int frame, QSize size)
     const QRgb air = pressed ? Colour::Red : Colour::Blue;
     {
         PicturePainter p(&picture);
-        drawCylinder(p, cylinder, {stroke, pressed ? Air::Pressure : Air::Exhaust, Air::None,
-                                   relieving ? Colour::MidGrey : Colour::LightGrey});
+        drawCylinder(p, cylinder, {state.stroke, pressed ? Air::Pressure : Air::Exhaust, Air::None,
+                                   frame == 5 ? Colour::MidGrey : Colour::LightGrey});
 
         const QPoint portA = valvePortPoint(valve, drawing, QStringLiteral("A"));
         const QPoint cap = capPort(cylinder);
@@ -172,13 +178,13 @@ QImage drawLimiterCircuit(int frame, QSize size)
         drawJunction(p, {portA.x(), kLineRunY}, air);
         drawWire(p, {{kGaugeCentre.x(), kLineRunY}, kGaugeCentre}, air);
         drawJunction(p, {kGaugeCentre.x(), kLineRunY}, air);
-        const double needle = frame == 0 ? -50.0 : relieving ? 50.0 : 0.0;
-        drawPressureGauge(p, kGaugeCentre, kGaugeRadius, needle);
+        drawPressureGauge(p, kGaugeCentre, kGaugeRadius, state.needle);
 
         const ReliefValve relief = circuitReliefValve(relieving, air);
         drawReliefValve(p, relief);
         if (relieving)
-            drawSpray(p, relief.o, reliefExhaustTip(relief) + 2, 46, 46, 14, Colour::Red);
+            drawSpray(p, relief.o, reliefExhaustTip(relief) + 2, state.sprayReach, kLimiterFullSpray, 14,
+                      Colour::Blue);
         drawDirectionalValve(p, valve, drawing);
     }
     return picture;
@@ -212,19 +218,18 @@ struct RegulatorColours {
 
 RegulatorColours regulatorColours(int frame)
 {
-    // Frame 0 still shows the air of the outward stroke about to begin at the cap end.
-    if (frame == 0)
-        return {Air::Pressure, Air::Exhaust, Air::Exhaust, Air::Pressure, Air::None,
-                Colour::Red,    Colour::Red, Colour::Red,   Colour::Red,  Colour::Blue};
-    if (frame <= 5)
+    if (frame >= 1 && frame <= 5)
         return {Air::Pressure, Air::Exhaust, Air::Pressure, Air::None, Air::Exhaust,
                 Colour::Red,    Colour::Red, Colour::Red,    Colour::Red, Colour::Blue};
+    // At rest: P holds the piston in through B and the cap end lies open to T.
     return {Air::Exhaust, Air::Pressure, Air::Pressure, Air::Exhaust, Air::None,
             Colour::Blue,  Colour::Black,  Colour::Blue,   Colour::Blue, Colour::Red};
 }
 
 FlowControlValve circuitFlowControlValve(QRgb checkBranch, QRgb loop)
 {
+    // Air passes the non-return valve only when its branch carries it.
+    const QRgb checkElement = checkBranch == Colour::Black ? Colour::Black : Colour::Purple;
     const QPoint lower(capPort(kRegulatorCylinder).x(), kRegulatorValveBottom);
     // Standing: free flow upwards, the throttle loop on the left.
     return {.o = {lower, {0, -1}, {-1, 0}},
@@ -232,6 +237,7 @@ FlowControlValve circuitFlowControlValve(QRgb checkBranch, QRgb loop)
             .loopOffset = 26,
             .checkBranch = checkBranch,
             .loop = loop,
+            .checkElement = checkElement,
             .seatArm = 10,
             .ballRadius = 6,
             .springLength = 16,
@@ -241,9 +247,10 @@ FlowControlValve circuitFlowControlValve(QRgb checkBranch, QRgb loop)
             .throttleSag = 4};
 }
 
-// Frames 0 to 5: the button sends P through the non-return valve to the cap end and
-// the piston runs out. Frames 6 to 11: at rest again, P drives the piston back, and
-// the air leaving the cap end must pass the throttle, so the return is slow.
+// Frame 0: at rest, the piston held in. Frames 1 to 5: the button sends P through the
+// non-return valve to the cap end and the piston runs out. Frames 6 to 11: at rest
+// again, P drives the piston back, and the air leaving the cap end must pass the
+// throttle, so the return is slow.
 QImage drawRegulatorCircuit(int frame, QSize size)
 {
     QImage picture = blankPicture(size);
@@ -269,11 +276,7 @@ QImage drawRegulatorCircuit(int frame, QSize size)
     const QPoint portB = valvePortPoint(valve, drawing, QStringLiteral("B"));
     drawWire(p, {portB, {portB.x(), kLineRunY}, {rod.x(), kLineRunY}, rod}, c.bLine);
 
-    // In frame 0 the supply is not yet connected: its stub stays black.
-    QHash<QString, Air> stubAir = drawing.air;
-    if (frame == 0)
-        stubAir.insert(QStringLiteral("P"), Air::None);
-    drawDirectionalValve(p, valve, drawing, stubAir);
+    drawDirectionalValve(p, valve, drawing);
     return picture;
 }
 

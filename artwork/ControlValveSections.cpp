@@ -15,7 +15,6 @@ namespace {
 
 constexpr QRgb R = Colour::Red;
 constexpr QRgb B = Colour::Blue;
-constexpr QRgb C = Colour::LightCyan;
 constexpr QRgb W = Colour::White;
 
 enum class PortFlow { None, In, Out };
@@ -102,7 +101,6 @@ struct Frame {
     QRgb pSide;         // the chamber on the P side of the seal
     QRgb aSide;         // the chamber on the A side of the seal, and the A passage
     QRgb rPassage;
-    int rRedTo;         // red in the R passage up to this column (0: none)
     PortFlow p, a, r;
     bool letterP, letterR;
 };
@@ -111,16 +109,18 @@ constexpr PortFlow No = PortFlow::None;
 constexpr PortFlow In = PortFlow::In;
 constexpr PortFlow Out = PortFlow::Out;
 constexpr int half = travel / 2;
-constexpr int rMiddle = (rNozzleStart + 396) / 2;
 
+// Frames 0 to 2: P is fed; the seal closes R and air folds its lip on the way to A.
+// Frames 3 to 5: P is exhausted; the air held in A presses the seal back onto the P
+// seat and, once R is open, leaves through R to atmosphere.
 const Frame frames[6] = {
-    //  shift   lip          P  P side A side R  red in R  flows P, A, R   letters P, R
-    {0,      Lip::Sealing, R, C, C, B, 0,       In, Out, No, true, false},
-    {half,   Lip::Folded,  R, R, C, B, 0,       In, Out, No, true, false},
-    {travel, Lip::Folded,  R, R, R, B, 0,       No, In, No, true, false},
-    {travel, Lip::Sealing, B, B, R, C, 0,       No, In, Out, false, true},
-    {half,   Lip::Sealing, B, B, R, B, rMiddle, No, In, Out, false, true},
-    {0,      Lip::Sealing, B, B, R, R, 396,     No, In, Out, false, true},
+    //  shift   lip          P  P side A side R  flows P, A, R   letters P, R
+    {0,      Lip::Sealing, R, B, B, B, In, Out, No, true, false},
+    {half,   Lip::Folded,  R, R, B, B, In, Out, No, true, false},
+    {travel, Lip::Folded,  R, R, R, B, In, Out, No, true, false},
+    {travel, Lip::Sealing, B, B, R, B, No, In, Out, false, true},
+    {half,   Lip::Sealing, B, B, R, B, No, In, Out, false, true},
+    {0,      Lip::Sealing, B, B, B, B, No, In, Out, false, true},
 };
 
 // The upper lip of the cup; the lower one is its mirror image about the axis.
@@ -169,8 +169,6 @@ QImage draw(int index, QSize size)
     fillAir(p, hollows, QRect(QPoint(body.left(), boreTop), QPoint(pNozzleEnd, boreBottom)), frame.pPassage);
     const QRect rBore(QPoint(rNozzleStart, boreTop), QPoint(body.right(), boreBottom));
     fillAir(p, hollows, rBore, frame.rPassage);
-    if (frame.rRedTo > 0)
-        fillAir(p, hollows, QRect(rBore.topLeft(), QPoint(frame.rRedTo, boreBottom)), R);
 
     // The two seats: nozzles standing out of the chamber's end walls.
     drawBodyBlock(p, QRect(QPoint(chamber.left(), boreTop - 9), QPoint(pNozzleEnd, boreTop - 1)), Side::Left);
@@ -201,6 +199,11 @@ QImage draw(int index, QSize size)
 // beats the spring; the spring's other end bears on a plate carried by an adjusting
 // screw through the right wall, with its knob outside. The outlet T leaves just right
 // of the seat and a vent near the screw, both down through the bottom wall.
+//
+// The frames keep time with the circuit on the same page: at rest the line is
+// exhausted; while the cylinder runs out the working pressure stands at the cone,
+// too weak to move it; once the piston stops the pressure climbs and the cone opens
+// further each second, the air escaping past the seat down the outlet to atmosphere.
 namespace limiter {
 
 constexpr QRect body(QPoint(60, 70), QPoint(400, 200));
@@ -220,21 +223,19 @@ constexpr int screwHalfHeight = 8;
 constexpr int springHalfHeight = 24;
 
 struct Frame {
+    QRgb inlet;         // the air standing at the cone
     int lift;           // the cone's distance off its seat
-    bool layer;         // a thin film of air around the cone's front
-    double front;       // how far the air has filled the spring, 0..1 (negative: not at all)
-    bool outletRed;
-    bool letterT;
+    double escaped;     // how far the escaping air has spread along the spring, 0..1 (negative: none)
 };
 
 const Frame frames[6] = {
-    //  lift  layer  front  outlet red  letter T
-    {0,  false, -1,   false, false},
-    {9,  true,  -1,   false, true},
-    {18, false, 0.03, true,  true},
-    {26, false, 0.5,  true,  true},
-    {35, false, 0.82, true,  true},
-    {44, false, 1.0,  true,  true},
+    //  inlet  lift  escaped
+    {B, 0,  -1},
+    {R, 0,  -1},
+    {R, 0,  -1},
+    {R, 15, 0},
+    {R, 30, 0.5},
+    {R, 44, 1.0},
 };
 
 QPolygon cone(int tip)
@@ -244,14 +245,6 @@ QPolygon cone(int tip)
     const int top = axisY - coneHalfHeight;
     const int bottom = axisY + coneHalfHeight;
     return QPolygon({QPoint(tip, axisY), QPoint(full, top), QPoint(back, top), QPoint(back, bottom), QPoint(full, bottom)});
-}
-
-// The conical front alone, grown by `grow` pixels: the film of air that first gets past the seat.
-QPolygon coneFront(int tip, int grow)
-{
-    const int full = tip + coneTaper;
-    return QPolygon({QPoint(tip - grow, axisY), QPoint(full, axisY - coneHalfHeight - grow),
-                     QPoint(full, axisY + coneHalfHeight + grow)});
 }
 
 QImage draw(int index, QSize size)
@@ -264,7 +257,7 @@ QImage draw(int index, QSize size)
                           QPoint(body.right(), axisY + screwHalfHeight - 1));
     const QList<Cavity> hollows = {
         {chamber, W},
-        portPassage(body, Side::Left, axisY, inletWidth, seatX, R),
+        portPassage(body, Side::Left, axisY, inletWidth, seatX, frame.inlet),
         portPassage(body, Side::Bottom, outletCentre, 10, chamber.bottom(), W),
         portPassage(body, Side::Bottom, ventCentre, 8, chamber.bottom(), W),
         {screwHole, W},
@@ -272,16 +265,15 @@ QImage draw(int index, QSize size)
     drawSectionBody(p, body);
     drawCavities(p, body, hollows);
 
+    const bool open = frame.lift > 0;
     const int tip = coneTipAtRest + frame.lift;
     const int springLeft = tip + coneLength;
-    if (frame.layer)
-        fillAir(p, hollows, coneFront(tip, 4), R);
-    if (frame.front >= 0) {
-        const int front = springLeft + qRound(frame.front * (plateLeft - 1 - springLeft));
-        fillAir(p, hollows, QRect(QPoint(chamber.left(), chamber.top()), QPoint(front, chamber.bottom())), R);
+    if (open) {
+        // Past the seat the air is on its way out to atmosphere.
+        const int front = springLeft + qRound(frame.escaped * (plateLeft - 1 - springLeft));
+        fillAir(p, hollows, QRect(QPoint(chamber.left(), chamber.top()), QPoint(front, chamber.bottom())), B);
+        fillAir(p, hollows, QRect(QPoint(outletCentre - 5, chamber.bottom()), QPoint(outletCentre + 5, body.bottom())), B);
     }
-    if (frame.outletRed)
-        fillAir(p, hollows, QRect(QPoint(outletCentre - 5, chamber.bottom()), QPoint(outletCentre + 5, body.bottom())), R);
 
     // The adjusting screw: plate inside, threaded shank through the wall, knob outside.
     const QRect shank(QPoint(plateLeft + plateWidth, axisY - screwHalfHeight), QPoint(body.right() + 8, axisY + screwHalfHeight));
@@ -296,9 +288,9 @@ QImage draw(int index, QSize size)
     drawCoilSpring(p, QRect(QPoint(springLeft, axisY - springHalfHeight), QPoint(plateLeft - 1, axisY + springHalfHeight)), 7);
     fillPolygon(p, cone(tip), Colour::MidGrey);
 
-    drawPortMark(p, QPoint(body.left(), axisY), Side::Left, PortFlow::In, QStringLiteral("P"),
-                 QPoint(body.left() - 18, axisY - 18));
-    if (frame.letterT) {
+    drawPortMark(p, QPoint(body.left(), axisY), Side::Left, frame.inlet == R ? PortFlow::In : PortFlow::None,
+                 QStringLiteral("P"), QPoint(body.left() - 18, axisY - 18));
+    if (open) {
         drawPortArrow(p, QPoint(outletCentre, body.bottom()), Side::Bottom, Flow::Out, 14);
         drawLetter(p, QPoint(outletCentre, body.bottom() + 17), QStringLiteral("T"), 16);
     }

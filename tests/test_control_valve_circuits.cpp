@@ -1,9 +1,11 @@
 // Checks the committed circuit animations and symbols of the quick exhaust,
 // pressure-relief and flow control pages against what each frame must show: the
 // piston's travel and colour, the moving ball of the quick exhaust valve and its
-// growing spray, the relief valve opening at the end of the stroke, the non-return
-// branch going idle on the way back, and the parts that stay in place.
+// growing spray, the relief valve opening once the piston has stopped (in the same
+// seconds as the section beside it), the non-return branch going idle on the way
+// back, the standard symbols, and the parts that stay in place.
 #include "PictureChecks.h"
+#include "TestSupport.h"
 
 #include <QImage>
 #include <QSet>
@@ -31,16 +33,24 @@ constexpr QPoint kQuickExhaustBallAtSupply(162, 105);
 constexpr QPoint kQuickExhaustLineB(139, 130);
 constexpr QPoint kQuickExhaustLineA(83, 100);
 constexpr QPoint kQuickExhaustRodEndLine(173, 80);
-constexpr QRect kQuickExhaustSpray(235, 88, 22, 36);
+constexpr QRect kQuickExhaustSpray(231, 88, 26, 36);
+// Above the quick exhaust valve, right of its outlet line: a pilot line has no place there.
+constexpr QRect kQuickExhaustAbove(176, 76, 30, 14);
+// The exhaust triangle standing on the valve's right end.
+constexpr QRect kQuickExhaustTriangle(201, 96, 13, 21);
 
 constexpr int kLimiterPistonRow = 33;
 constexpr QPoint kReliefArrowInLine(205, 121);
 constexpr QPoint kReliefArrowStandingOff(205, 128);
 constexpr QRect kBeyondTheBox(kBoxWidth, 96, 280 - kBoxWidth, 52);
+constexpr QRect kReliefSpray(243, 96, kBoxWidth - 243, 52);
+constexpr QPoint kGaugeCentre(160, 98);
 
 constexpr int kRegulatorPistonRow = 17;
 constexpr QPoint kCheckBranch(72, 111);
 constexpr QPoint kThrottleLoop(46, 70);
+constexpr QRect kCheckValve(60, 70, 25, 40);
+constexpr QRgb Purple = qRgb(198, 0, 198);
 
 QImage frame(const char *page, const char *control, int index)
 {
@@ -62,6 +72,28 @@ int countOf(const QImage &picture, const QRect &area, QRgb colour)
     return count;
 }
 
+// The limiting valve's cone tip in section: its black outline on the axis.
+int limiterConeTip(const QImage &section)
+{
+    for (int x = 70; x < section.width(); ++x)
+        if (section.pixel(x, 135) == Black)
+            return x;
+    return -1;
+}
+
+// The one frame of `array` the page shows.
+int shownFrame(PageWindow &page, const QString &array)
+{
+    int shown = -1;
+    for (FrameBox *box : page.frameBoxes())
+        if (box->record().name == array && box->visibleFlag()) {
+            if (shown >= 0)
+                qFatal("two frames of %s shown", qUtf8Printable(array));
+            shown = *box->record().index;
+        }
+    return shown;
+}
+
 bool sameArea(const QImage &a, const QImage &b, const QRect &area)
 {
     return a.copy(area) == b.copy(area);
@@ -76,11 +108,11 @@ struct StaticParts {
 
 const StaticParts kStaticParts[] = {
     {kQuickExhaustPage, kQuickExhaustCircuit, 6,
-     {QRect(74, 25, 8, 5), QRect(143, 89, 8, 8), QRect(195, 115, 8, 8), QRect(206, 96, 13, 21)}},
+     {QRect(74, 25, 8, 5), QRect(143, 89, 8, 8), QRect(195, 115, 8, 8), kQuickExhaustTriangle}},
     {kLimiterPage, kLimiterCircuit, 6,
      {QRect(57, 25, 8, 5), QRect(191, 104, 8, 8), QRect(220, 134, 8, 4), QRect(230, 112, 12, 21)}},
     {kRegulatorPage, kRegulatorCircuit, 12,
-     {QRect(63, 9, 8, 5), QRect(28, 72, 16, 34), QRect(74, 80, 10, 30)}},
+     {QRect(63, 9, 8, 5), QRect(28, 72, 16, 34)}},
 };
 
 } // namespace
@@ -132,6 +164,10 @@ private slots:
             QVERIFY2(picture.pixel(kQuickExhaustLineA) == (exhausting ? Red : Blue), qPrintable(at));
             QVERIFY2(picture.pixel(kQuickExhaustRodEndLine) == (exhausting ? Blue : Red), qPrintable(at));
 
+            // The standard symbol: no pilot line, the exhaust triangle right on the valve.
+            QVERIFY2(coloursIn(picture, kQuickExhaustAbove) == QSet<QRgb>{White}, qPrintable(at));
+            QVERIFY2(countOf(picture, kQuickExhaustTriangle, Black) > 20, qPrintable(at));
+
             const int spray = countOf(picture, kQuickExhaustSpray, Blue);
             QVERIFY2(exhausting ? spray >= previousSpray && spray > 0 : spray == 0, qPrintable(at));
             previousSpray = spray;
@@ -139,26 +175,70 @@ private slots:
         QVERIFY(previousSpray > countOf(frame(kQuickExhaustPage, kQuickExhaustCircuit, 1), kQuickExhaustSpray, Blue));
     }
 
-    void reliefValveOpensOnlyAtTheEndOfTheStroke()
+    // The piston runs out at working pressure in three seconds; at the end of its
+    // stroke the pressure climbs on the gauge and opens the relief valve, whose
+    // exhaust air leaves blue.
+    void reliefValveOpensOnceThePistonHasStopped()
     {
-        static constexpr int strokes[] = {0, 15, 30, 45, 60, 68};
+        static constexpr int strokes[] = {0, 23, 46, 68, 68, 68};
         const int restPiston = firstInRow(frame(kLimiterPage, kLimiterCircuit, 0), kLimiterPistonRow, kLightGrey);
+        int previousSpray = 0;
         for (int index = 0; index < 6; ++index) {
             const QImage picture = frame(kLimiterPage, kLimiterCircuit, index);
             const QString at = where(kLimiterCircuit, index);
-            const bool relieving = index == 5;
-            const QRgb pistonGrey = relieving ? kMidGrey : kLightGrey;
+            const bool relieving = index >= 3;
+            const QRgb pistonGrey = index == 5 ? kMidGrey : kLightGrey;
             QVERIFY2(firstInRow(picture, kLimiterPistonRow, pistonGrey) - restPiston == strokes[index], qPrintable(at));
-            QVERIFY2(!contains(picture, relieving ? kLightGrey : kMidGrey), qPrintable(at));
+            QVERIFY2(!contains(picture, index == 5 ? kLightGrey : kMidGrey), qPrintable(at));
+            QVERIFY2(relieving == (index > 0 && strokes[index] == strokes[5]), qPrintable(at));
 
-            // At rest everything is exhausted; pressed, nothing is.
+            // At rest everything is exhausted; pressed, the lines are under pressure and
+            // only the air the relief valve lets out is blue.
             const QSet<QRgb> colours = coloursIn(picture, picture.rect());
-            QVERIFY2(colours.contains(index == 0 ? Blue : Red) && !colours.contains(index == 0 ? Red : Blue),
-                     qPrintable(at));
+            QVERIFY2(colours.contains(Red) == (index > 0), qPrintable(at));
+            QVERIFY2(colours.contains(Blue) == (index == 0 || relieving), qPrintable(at));
 
             QVERIFY2(picture.pixel(kReliefArrowInLine) == (relieving ? Red : White), qPrintable(at));
             QVERIFY2(picture.pixel(kReliefArrowStandingOff) == (relieving ? White : Black), qPrintable(at));
-            QVERIFY2(coloursIn(picture, kBeyondTheBox).contains(Red) == relieving, qPrintable(at));
+            const int spray = countOf(picture, kReliefSpray, Blue);
+            QVERIFY2(relieving ? spray > previousSpray : spray == 0, qPrintable(at));
+            previousSpray = spray;
+            QVERIFY2(coloursIn(picture, kBeyondTheBox).contains(Blue) == (index == 5), qPrintable(at));
+
+            // The gauge's needle: low at rest, middling while the piston runs, high once it stops.
+            const QList<QPoint> needle = {kGaugeCentre + QPoint(-5, -4), kGaugeCentre + QPoint(0, -6),
+                                          kGaugeCentre + QPoint(4, -4)};
+            const int reading = index == 0 ? 0 : relieving ? 2 : 1;
+            for (int mark = 0; mark < 3; ++mark)
+                QVERIFY2((picture.pixel(needle[mark]) == Black) == (mark == reading), qPrintable(at));
+        }
+    }
+
+    // Both animations of the page follow one clock: at every second of the minute the
+    // frame each one shows agrees on whether the relief valve is open.
+    void limiterSectionAndCircuitAgreeEverySecond()
+    {
+        Program program;
+        program.menu(QStringLiteral("mnuLimitadora"));
+        PageWindow &page = program.open(QString::fromUtf8(kLimiterPage));
+        QTest::mouseClick(&page.button(QStringLiteral("cmdSimularLimit")), Qt::LeftButton);
+        QTest::mouseClick(&page.button(QStringLiteral("cmdSimularCirLimit")), Qt::LeftButton);
+        const QString section = QStringLiteral("picVàlvulaLimit");
+        const QString circuit = QString::fromUtf8(kLimiterCircuit);
+        const int sectionRest = limiterConeTip(frame(kLimiterPage, "picVàlvulaLimit", 0));
+        for (int second = 0; second < 60; ++second) {
+            program.clock.setSecond(second);
+            program.fire(QString::fromUtf8(kLimiterPage), QStringLiteral("tmrRellotge"));
+            program.fire(QString::fromUtf8(kLimiterPage), QStringLiteral("tmrRellotge1"));
+            const int sectionFrame = shownFrame(page, section);
+            const int circuitFrame = shownFrame(page, circuit);
+            const bool sectionOpen =
+                limiterConeTip(frame(kLimiterPage, "picVàlvulaLimit", sectionFrame)) > sectionRest;
+            const bool circuitOpen = frame(kLimiterPage, kLimiterCircuit, circuitFrame).pixel(kReliefArrowInLine) == Red;
+            QVERIFY2(sectionOpen == circuitOpen,
+                     qPrintable(QString("second %1: section frame %2 %3, circuit frame %4 %5")
+                                    .arg(second).arg(sectionFrame).arg(sectionOpen ? "open" : "shut")
+                                    .arg(circuitFrame).arg(circuitOpen ? "open" : "shut")));
         }
     }
 
@@ -169,10 +249,14 @@ private slots:
         for (int index = 0; index < 12; ++index) {
             const QImage picture = frame(kRegulatorPage, kRegulatorCircuit, index);
             const QString at = where(kRegulatorCircuit, index);
-            const bool returning = index >= 6;
             QVERIFY2(firstInRow(picture, kRegulatorPistonRow, kMidGrey) - restPiston == strokes[index], qPrintable(at));
-            QVERIFY2(picture.pixel(kCheckBranch) == (returning ? Black : Red), qPrintable(at));
-            QVERIFY2(picture.pixel(kThrottleLoop) == (returning ? Blue : Red), qPrintable(at));
+            // The button is held in frames 1 to 5 only; at rest the cap end lies open
+            // to exhaust, before the stroke as after the return.
+            const bool outward = index >= 1 && index <= 5;
+            QVERIFY2(picture.pixel(kCheckBranch) == (outward ? Red : Black), qPrintable(at));
+            QVERIFY2(picture.pixel(kThrottleLoop) == (outward ? Red : Blue), qPrintable(at));
+            // The non-return valve turns purple while the air passes it.
+            QVERIFY2(countOf(picture, kCheckValve, Purple) > 0 == outward, qPrintable(at));
         }
     }
 
@@ -196,7 +280,20 @@ private slots:
             QCOMPARE(coloursIn(symbol, symbol.rect()), (QSet<QRgb>{Black, White}));
         }
     }
+
+    // The quick exhaust valve's symbol is the standard one: no pilot line over its
+    // body, and its exhaust triangle standing right on the R end.
+    void quickExhaustSymbolIsTheStandardOne()
+    {
+        const QImage symbol = committed(QStringLiteral("frmEscapamentRapid/imgSimbol4_2.gif"));
+        QCOMPARE(coloursIn(symbol, QRect(70, 18, 36, 16)), QSet<QRgb>{White});
+        // An open triangle: its base across the line at the body's end, its tip further out.
+        QCOMPARE(symbol.pixel(103, 44), Black);
+        QCOMPARE(symbol.pixel(103, 56), Black);
+        QCOMPARE(symbol.pixel(107, 50), White);
+        QCOMPARE(symbol.pixel(112, 50), Black);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestControlValveCircuits)
+VENTIRO_TEST_MAIN(TestControlValveCircuits)
 #include "test_control_valve_circuits.moc"

@@ -1,7 +1,8 @@
 // Checks the committed section animations of the quick exhaust valve, the
 // pressure-limiting valve and the one-way flow control valve against what each
-// frame must show: the colour of the air in each passage, the moving part's travel,
-// the port letters and arrows, and a body that stays put.
+// frame must show: the colour of the air in each passage, the moving part's travel
+// and the forces that drive it, the port letters and arrows, the colour code, and a
+// body that stays put.
 #include "PictureChecks.h"
 
 #include <QImage>
@@ -14,7 +15,6 @@ namespace {
 constexpr QRgb kBodyGrey = qRgb(198, 198, 198);
 constexpr QRgb kPartGrey = qRgb(132, 132, 132);
 constexpr QRgb kDarkGrey = qRgb(99, 99, 99);
-constexpr QRgb kCyan = qRgb(198, 255, 255);
 
 const QString kExhaustPage = QStringLiteral("frmEscapamentRapid");
 const QString kExhaust = QStringLiteral("picEscapamentRàpid");
@@ -67,13 +67,19 @@ int firstFrom(const QImage &picture, int row, int fromX, QRgb colour)
     return -1;
 }
 
+// The cone's tip: its black outline on the axis, right of the inlet's mouth.
+int limiterConeTip(const QImage &picture)
+{
+    return firstFrom(picture, kLimiterAxis, kLimiterBody.left() + 10, Black);
+}
+
 // One letter per frame: the colour of the air at `point`.
 QString airAt(const QList<QImage> &frames, QPoint point)
 {
     QString letters;
     for (const QImage &frame : frames) {
         const QRgb colour = frame.pixel(point);
-        letters += colour == Red ? u'r' : colour == Blue ? u'b' : colour == kCyan ? u'c' : colour == White ? u'w' : u'?';
+        letters += colour == Red ? u'r' : colour == Blue ? u'b' : colour == White ? u'w' : u'?';
     }
     return letters;
 }
@@ -108,6 +114,17 @@ bool arrowPointsDown(const QImage &picture, int x, int bodyTop)
     return width(nearBody) > width(farAway);
 }
 
+// The colours a section may use: the air (red under pressure, blue exhausted),
+// white, the body and moving parts in greys, black outlines and arrows.
+void verifyColourCode(const QList<QImage> &frames, const QString &control)
+{
+    const QSet<QRgb> code = {White, Black, Red, Blue, kBodyGrey, kPartGrey, kDarkGrey};
+    for (qsizetype frame = 0; frame < frames.size(); ++frame)
+        for (const QRgb colour : coloursIn(frames[frame], frames[frame].rect()))
+            QVERIFY2(code.contains(colour), qPrintable(QString("%1 frame %2 uses colour %3")
+                                                           .arg(control).arg(frame).arg(colour, 6, 16)));
+}
+
 } // namespace
 
 class TestControlValveSections final : public QObject {
@@ -115,6 +132,7 @@ class TestControlValveSections final : public QObject {
 
 private slots:
     void bodiesStayPut();
+    void coloursFollowTheCode();
     void quickExhaustAir();
     void quickExhaustSealTravel();
     void quickExhaustLettersAndArrows();
@@ -131,21 +149,26 @@ void TestControlValveSections::bodiesStayPut()
     verifyBodyStaysPut(framesOf(kRegulatorPage, kRegulator, 12), kRegulatorBody);
 }
 
+void TestControlValveSections::coloursFollowTheCode()
+{
+    verifyColourCode(framesOf(kExhaustPage, kExhaust, 6), kExhaust);
+    verifyColourCode(framesOf(kLimiterPage, kLimiter, 6), kLimiter);
+    verifyColourCode(framesOf(kRegulatorPage, kRegulator, 12), kRegulator);
+}
+
 void TestControlValveSections::quickExhaustAir()
 {
     const QList<QImage> frames = framesOf(kExhaustPage, kExhaust, 6);
-    // Light cyan: the chamber and A before the pressure arrives, then R as the exhaust starts.
-    for (int frame = 0; frame < 6; ++frame)
-        QVERIFY2(contains(frames[frame], kCyan) == (frame == 0 || frame == 1 || frame == 3),
-                 qPrintable(QString("light cyan in frame %1").arg(frame)));
+    // P is fed for three seconds, then exhausted; A fills once the seal has crossed,
+    // holds its pressure until the seal leaves the R seat, then empties through R.
     QCOMPARE(airAt(frames, {kExhaustBody.left() + 8, kExhaustAxis}), QStringLiteral("rrrbbb"));
-    QCOMPARE(airAt(frames, {kExhaustA, kExhaustBody.top() + 8}), QStringLiteral("ccrrrr"));
-    QCOMPARE(airAt(frames, {kExhaustBody.right() - 8, kExhaustAxis}), QStringLiteral("bbbcbr"));
-    // Half of the R passage is red as the seal travels back.
-    QCOMPARE(airAt(frames, {270, kExhaustAxis}), QStringLiteral("bbbcrr"));
+    QCOMPARE(airAt(frames, {kExhaustA, kExhaustBody.top() + 8}), QStringLiteral("bbrrrb"));
+    QCOMPARE(airAt(frames, {kExhaustBody.right() - 8, kExhaustAxis}), QStringLiteral("bbbbbb"));
+    QCOMPARE(airAt(frames, {270, kExhaustAxis}), QStringLiteral("bbbbbb"));
 }
 
-// The disc seal leaves the P seat, crosses to the R seat and comes back the same way.
+// The disc seal leaves the P seat, crosses to the R seat and comes back the same way,
+// always pushed from the side whose air is under pressure.
 void TestControlValveSections::quickExhaustSealTravel()
 {
     const QList<QImage> frames = framesOf(kExhaustPage, kExhaust, 6);
@@ -158,6 +181,17 @@ void TestControlValveSections::quickExhaustSealTravel()
     QCOMPARE(disc[4], disc[1]);
     QCOMPARE(disc[5], disc[0]);
     QCOMPARE(disc[1] - disc[0], disc[2] - disc[1]);
+
+    const QPoint pPassage(kExhaustBody.left() + 8, kExhaustAxis);
+    const QPoint aPassage(kExhaustA, kExhaustBody.top() + 8);
+    for (int frame = 0; frame < 6; ++frame) {
+        const int next = disc[(frame + 1) % 6];
+        const QString at = QString("frame %1").arg(frame);
+        if (next > disc[frame])
+            QVERIFY2(frames[frame].pixel(pPassage) == Red && frames[frame].pixel(aPassage) != Red, qPrintable(at));
+        if (next < disc[frame])
+            QVERIFY2(frames[frame].pixel(aPassage) == Red && frames[frame].pixel(pPassage) != Red, qPrintable(at));
+    }
 }
 
 void TestControlValveSections::quickExhaustLettersAndArrows()
@@ -172,28 +206,33 @@ void TestControlValveSections::quickExhaustLettersAndArrows()
         const QImage &picture = frames[frame];
         const QString at = QString("frame %1").arg(frame);
         QVERIFY2(hasInk(picture, letterP) == (frame < 3), qPrintable(at + ": letter P"));
-        QVERIFY2(hasInk(picture, arrowP) == (frame < 2), qPrintable(at + ": arrow at P"));
+        QVERIFY2(hasInk(picture, arrowP) == (frame < 3), qPrintable(at + ": arrow at P"));
         QVERIFY2(hasInk(picture, letterR) == (frame >= 3), qPrintable(at + ": letter R"));
         QVERIFY2(hasInk(picture, arrowR) == (frame >= 3), qPrintable(at + ": arrow at R"));
         QVERIFY2(hasInk(picture, letterA), qPrintable(at + ": letter A"));
-        QVERIFY2(arrowPointsDown(picture, kExhaustA, kExhaustBody.top()) == (frame >= 2), qPrintable(at + ": arrow at A"));
+        // While P feeds A the air leaves at A; once P is exhausted it comes back in.
+        QVERIFY2(arrowPointsDown(picture, kExhaustA, kExhaustBody.top()) == (frame >= 3), qPrintable(at + ": arrow at A"));
     }
 }
 
-// The cone's tip (its black outline on the axis) moves off the seat 9 pixels a frame
-// (8 once) while the spring's plate, and with it the spring's far end, stays put.
+// The cone stays on its seat while the line is exhausted (frame 0) and while the
+// working pressure is below the spring's setting (frames 1 and 2), then opens
+// further each second against its spring; the spring's plate stays put.
 void TestControlValveSections::limiterConeOpensAgainstItsSpring()
 {
     const QList<QImage> frames = framesOf(kLimiterPage, kLimiter, 6);
-    const QList<int> steps = {9, 9, 8, 9, 9};
-    int previous = -1;
+    const QList<int> lifts = {0, 0, 0, 15, 30, 44};
+    const int rest = limiterConeTip(frames[0]);
+    QVERIFY(rest > kLimiterBody.left() + 10);
     for (int frame = 0; frame < 6; ++frame) {
-        const int tip = firstFrom(frames[frame], kLimiterAxis, kLimiterBody.left() + 10, Black);
-        QVERIFY(tip > kLimiterBody.left() + 10);
+        const int tip = limiterConeTip(frames[frame]);
         QCOMPARE(frames[frame].pixel(tip + 5, kLimiterAxis), kPartGrey);
-        if (previous >= 0)
-            QCOMPARE(tip - previous, steps[frame - 1]);
-        previous = tip;
+        QCOMPARE(tip - rest, lifts[frame]);
+        // Only air under pressure at the inlet can lift the cone.
+        if (tip > rest)
+            QCOMPARE(frames[frame].pixel(kLimiterBody.left() + 8, kLimiterAxis), Red);
+        QCOMPARE(firstFrom(frames[frame], kLimiterAxis - 30, 300, kPartGrey),
+                 firstFrom(frames[0], kLimiterAxis - 30, 300, kPartGrey));
     }
     // Everything the picture box shows of the drawing lies within its 480 x 264 pixels.
     for (const QImage &frame : frames) {
@@ -202,26 +241,29 @@ void TestControlValveSections::limiterConeOpensAgainstItsSpring()
     }
 }
 
+// Red stands only in the inlet, up to the seat; what gets past the open cone is on
+// its way out to atmosphere: blue, down the outlet T and spreading along the spring
+// chamber, whose far end behind the plate and its vent stay empty.
 void TestControlValveSections::limiterAirSpreadsFromTheSeat()
 {
     const QList<QImage> frames = framesOf(kLimiterPage, kLimiter, 6);
-    int red = 0;
-    for (int frame = 0; frame < 6; ++frame) {
-        const int now = countOf(frames[frame], Red);
-        QVERIFY2(now > red, qPrintable(QString("red does not grow in frame %1").arg(frame)));
-        red = now;
-    }
-    QCOMPARE(airAt(frames, {kLimiterBody.left() + 8, kLimiterAxis}), QStringLiteral("rrrrrr"));
-    QCOMPARE(airAt(frames, {kLimiterOutlet, kLimiterBody.bottom() - 3}), QStringLiteral("wwrrrr"));
-    // Behind the screw's plate, the chamber and its vent stay empty.
-    QCOMPARE(airAt(frames, {kLimiterVent, kLimiterBody.bottom() - 3}), QStringLiteral("wwwwww"));
-    // The spring's middle fills in frame 3, the chamber's top by the plate in frame 5.
-    QCOMPARE(airAt(frames, {260, 100}), QStringLiteral("wwwrrr"));
-    QCOMPARE(airAt(frames, {325, 100}), QStringLiteral("wwwwwr"));
-    // The letter T and its arrow appear under the outlet once the cone has lifted.
-    const QRect underOutlet(kLimiterOutlet - 20, kLimiterBody.bottom() + 2, 40, 40);
+    const QRect pastTheSeat(QPoint(141, kLimiterBody.top()), QPoint(kLimiterBody.right(), kLimiterBody.bottom()));
     for (int frame = 0; frame < 6; ++frame)
-        QVERIFY2(hasInk(frames[frame], underOutlet) == (frame > 0), qPrintable(QString("letter T, frame %1").arg(frame)));
+        QVERIFY2(!coloursIn(frames[frame], pastTheSeat).contains(Red), qPrintable(QString("frame %1").arg(frame)));
+    QCOMPARE(airAt(frames, {kLimiterBody.left() + 8, kLimiterAxis}), QStringLiteral("brrrrr"));
+    QCOMPARE(airAt(frames, {kLimiterOutlet, kLimiterBody.bottom() - 3}), QStringLiteral("wwwbbb"));
+    QCOMPARE(airAt(frames, {kLimiterVent, kLimiterBody.bottom() - 3}), QStringLiteral("wwwwww"));
+    QCOMPARE(airAt(frames, {260, 100}), QStringLiteral("wwwwbb"));
+    QCOMPARE(airAt(frames, {325, 100}), QStringLiteral("wwwwwb"));
+    // The letter T and its arrow stand under the outlet while the cone is open; P has
+    // its arrow while air under pressure stands at the inlet.
+    const QRect underOutlet(kLimiterOutlet - 20, kLimiterBody.bottom() + 2, 40, 40);
+    const QRect arrowP(0, kLimiterAxis - 3, kLimiterBody.left() - 1, 7);
+    for (int frame = 0; frame < 6; ++frame) {
+        const QString at = QString("frame %1").arg(frame);
+        QVERIFY2(hasInk(frames[frame], underOutlet) == (frame >= 3), qPrintable(at + ": letter T"));
+        QVERIFY2(hasInk(frames[frame], arrowP) == (frame >= 1), qPrintable(at + ": arrow at P"));
+    }
 }
 
 void TestControlValveSections::regulatorFreeFlowLiftsTheBall()

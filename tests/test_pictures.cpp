@@ -254,6 +254,11 @@ void TestPictures::onlyTheKnownPairsAreIdentical()
         {QStringLiteral("frmCompressorDePaletes/ImgSimbol.gif"), QStringLiteral("frmCompressorDePistons/ImgSimbol.gif")},
         {QStringLiteral("frmSimultaneïtat/picVàlvulaSimultaneïtat_0.gif"),
          QStringLiteral("frmSimultaneïtat/picVàlvulaSimultaneïtat_3.gif")},
+        // The limiting valve stays shut for both seconds the cylinder runs out, and the
+        // flow control circuit is at rest both before the stroke and after the return.
+        {QStringLiteral("frmLimitadora/picVàlvulaLimit_1.gif"), QStringLiteral("frmLimitadora/picVàlvulaLimit_2.gif")},
+        {QStringLiteral("frmReguladora/picCircuitReguladora_0.gif"),
+         QStringLiteral("frmReguladora/picCircuitReguladora_11.gif")},
     };
     QHash<QString, QByteArray> contentOf;
     QHash<QByteArray, QString> firstWith;
