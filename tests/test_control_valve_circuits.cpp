@@ -260,6 +260,20 @@ private slots:
         }
     }
 
+    // Air red under pressure and blue exhausted, purple only on a non-return valve
+    // that air passes, the cylinder's moving parts in grey, all else black on white.
+    void coloursFollowTheCode()
+    {
+        const QSet<QRgb> code = {White, Black, Red, Blue, kMidGrey, kLightGrey, Purple};
+        for (const StaticParts &circuit : kStaticParts)
+            for (int index = 0; index < circuit.frames; ++index) {
+                const QImage picture = frame(circuit.page, circuit.control, index);
+                for (const QRgb colour : coloursIn(picture, picture.rect()))
+                    QVERIFY2(code.contains(colour),
+                             qPrintable(where(circuit.control, index) + QString(" uses %1").arg(colour, 6, 16)));
+            }
+    }
+
     void staticPartsStayInPlace()
     {
         for (const StaticParts &circuit : kStaticParts) {
