@@ -256,7 +256,7 @@ private slots:
             QVERIFY2(picture.pixel(kCheckBranch) == (outward ? Red : Black), qPrintable(at));
             QVERIFY2(picture.pixel(kThrottleLoop) == (outward ? Red : Blue), qPrintable(at));
             // The non-return valve turns purple while the air passes it.
-            QVERIFY2(countOf(picture, kCheckValve, Purple) > 0 == outward, qPrintable(at));
+            QVERIFY2((countOf(picture, kCheckValve, Purple) > 0) == outward, qPrintable(at));
         }
     }
 
