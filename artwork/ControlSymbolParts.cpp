@@ -201,17 +201,28 @@ void drawQuickExhaustValve(QPainter &p, const QuickExhaustValve &valve)
 
     const QRect body = valve.body;
     p.fillRect(body, QColor::fromRgb(Colour::White));
-    // The ball divides the line: on its far side the air of the port it closes.
-    const QPointF ball = valve.ballClosesSupply ? seatedBallCentre(fromSupply, inset, valve.ballRadius)
-                                                : seatedBallCentre(fromExhaust, inset, valve.ballRadius);
+    // The ball divides the line: on its far side the air of the port it closes; while
+    // it crosses the middle it parts the supply from the exhaust.
+    const QPointF supplySeated = seatedBallCentre(fromSupply, inset, valve.ballRadius);
+    const QPointF exhaustSeated = seatedBallCentre(fromExhaust, inset, valve.ballRadius);
+    const QPointF ball = valve.ball == QuickExhaustBall::ClosesSupply ? supplySeated
+                       : valve.ball == QuickExhaustBall::ClosesExhaust ? exhaustSeated
+                                                                       : (supplySeated + exhaustSeated) / 2;
     const QPoint split(int(std::round(ball.x())), supply.y());
-    if (valve.ballClosesSupply) {
+    switch (valve.ball) {
+    case QuickExhaustBall::ClosesSupply:
         drawWire(p, {supply, split}, valve.supply);
         drawWire(p, {split, exhaust}, valve.outlet);
-    } else {
+        break;
+    case QuickExhaustBall::Crossing:
+        drawWire(p, {supply, split}, valve.supply);
+        drawWire(p, {split, exhaust}, valve.exhaust);
+        break;
+    case QuickExhaustBall::ClosesExhaust:
         drawWire(p, {supply, split}, valve.outlet);
         drawWire(p, {supply, supplySeat}, valve.supply);
         drawWire(p, {split, exhaust}, valve.exhaust);
+        break;
     }
     drawWire(p, {outlet, middle}, valve.outlet);
     const QPoint bottomRight(body.left() + body.width(), body.top() + body.height());
@@ -221,8 +232,8 @@ void drawQuickExhaustValve(QPainter &p, const QuickExhaustValve &valve)
 
     drawSeat(p, fromSupply, inset, valve.seatArm);
     drawSeat(p, fromExhaust, inset, valve.seatArm);
-    drawBall(p, ball, valve.ballRadius);
     fillDisc(p, QPointF(middle), 3, Colour::Black);
+    drawBall(p, ball, valve.ballRadius);
     drawExhaustTriangle(p, Orientation{exhaust, {1, 0}, {0, -1}}, kQuickExhaustTriangleBase, valve.exhaustHalfWidth);
 }
 

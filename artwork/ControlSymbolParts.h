@@ -67,13 +67,15 @@ void drawSpray(QPainter &p, const Orientation &o, int start, int reach, int full
 // leaving at the top and the exhaust R at the right end, an exhaust triangle standing
 // right on it. Inside, on the line from P to R, a seat on each side of a middle dot
 // joined to A; the ball closes the R seat while P supplies and the P seat while A
-// exhausts.
+// exhausts, and crosses the middle on its way from one to the other.
+enum class QuickExhaustBall { ClosesExhaust, Crossing, ClosesSupply };
+
 struct QuickExhaustValve {
     QRect body;             // corners on the lines of its 2-pixel outline; even height
-    bool ballClosesSupply = false;
-    QRgb supply = 0xff000000;   // the line from P to its seat
+    QuickExhaustBall ball = QuickExhaustBall::ClosesExhaust;
+    QRgb supply = 0xff000000;   // the line from P to its seat (to the ball while it crosses)
     QRgb outlet = 0xff000000;   // the middle and the line up to A
-    QRgb exhaust = 0xff000000;  // the line from the R seat to R
+    QRgb exhaust = 0xff000000;  // the line from the R seat (from the ball while it crosses) to R
     int seatArm = 6;
     int ballRadius = 4;
     int exhaustHalfWidth = 6;

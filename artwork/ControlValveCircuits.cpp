@@ -38,44 +38,64 @@ void drawDirectionalValve(QPainter &p, const ValveSymbolSpec &valve, const Valve
 // ---- Quick exhaust valve -------------------------------------------------------------
 
 // The quick exhaust valve sits on the line from B, its outlet straight under the rod
-// end of a cylinder whose piston travels its whole bore in five steps of 15 pixels.
+// end of a cylinder whose piston travels its whole bore (75 pixels).
 constexpr CylinderSpec kQuickExhaustCylinder{.barrel = QRect(77, 28, 101, 44), .rodLength = 107};
 constexpr QRect kQuickExhaustBody(146, 92, 54, 28);
 constexpr int kQuickExhaustSprayReach = 22;
 
-QuickExhaustValve circuitQuickExhaustValve(bool exhausting)
+// One second of the circuit, in step with the section on the same page: the quick
+// exhaust valve's P is the line from B, its A the rod end.
+struct QuickExhaustFrame {
+    bool pressed;
+    int stroke;
+    QuickExhaustBall ball;
+    QRgb bLine;         // from B to the ball's seat (to the ball while it crosses)
+    QRgb rodEnd;        // the rod-end chamber, its line and the valve's middle
+    QRgb exhaustLine;   // inside the valve, on to the exhaust
+    int spray;          // 0: nothing leaves the exhaust
+};
+
+constexpr QRgb kRed = Colour::Red;
+constexpr QRgb kBlue = Colour::Blue;
+constexpr QRgb kIdle = Colour::Black;
+
+// Frames 0 to 2: the button released, B is fed again; its air drives the ball across
+// onto the exhaust seat, then passes to the rod end and the piston goes back. Frames
+// 3 to 5: the button sends P to the cap end and lets B out through T; the air held
+// in the rod end drives the ball back onto B's seat and leaves straight through the
+// valve's own exhaust, so nothing returns through the directional valve.
+constexpr QuickExhaustFrame kQuickExhaustFrames[6] = {
+    {false, 75, QuickExhaustBall::ClosesSupply, kRed, kBlue, kBlue, 0},
+    {false, 75, QuickExhaustBall::Crossing, kRed, kBlue, kBlue, 0},
+    {false, 37, QuickExhaustBall::ClosesExhaust, kRed, kRed, kIdle, 0},
+    {true, 0, QuickExhaustBall::ClosesExhaust, kIdle, kRed, kIdle, 0},
+    {true, 37, QuickExhaustBall::Crossing, kIdle, kBlue, kBlue, 8},
+    {true, 75, QuickExhaustBall::ClosesSupply, kIdle, kBlue, kBlue, kQuickExhaustSprayReach},
+};
+
+Air airOf(QRgb colour)
 {
-    QuickExhaustValve valve{.body = kQuickExhaustBody, .ballClosesSupply = exhausting, .seatArm = 7, .ballRadius = 5};
-    if (exhausting) {
-        valve.outlet = Colour::Blue;
-        valve.exhaust = Colour::Blue;
-    } else {
-        valve.supply = Colour::Red;
-        valve.outlet = Colour::Red;
-    }
-    return valve;
+    return colour == kRed ? Air::Pressure : colour == kBlue ? Air::Exhaust : Air::None;
 }
 
-// Frame 0: at rest, P holds the piston in through B and the quick exhaust valve.
-// Frames 1 to 5: the button sends P to the cap end; the rod end empties straight
-// out of the quick exhaust valve, so the line back to the directional valve is idle.
 QImage drawQuickExhaustCircuit(int frame, QSize size)
 {
     QImage picture = blankPicture(size);
-    const bool pressed = frame > 0;
-    const int stroke = 15 * frame;
+    const QuickExhaustFrame &state = kQuickExhaustFrames[frame];
     const CylinderSpec &cylinder = kQuickExhaustCylinder;
     const ValveSymbolSpec valve = fourTwoValve(QStringLiteral("T"));
-    const QHash<QString, Air> air = pressed
+    const QHash<QString, Air> air = state.pressed
         ? QHash<QString, Air>{{"A", Air::Pressure}, {"B", Air::None}, {"P", Air::Pressure}, {"T", Air::None}}
         : QHash<QString, Air>{{"A", Air::Exhaust}, {"B", Air::Pressure}, {"P", Air::Pressure}, {"T", Air::Exhaust}};
-    const ValveDrawing drawing = circuitValve(pressed, air);
-    const QuickExhaustValve quick = circuitQuickExhaustValve(pressed);
+    const ValveDrawing drawing = circuitValve(state.pressed, air);
+    const QuickExhaustValve quick{.body = kQuickExhaustBody, .ball = state.ball, .supply = state.bLine,
+                                  .outlet = state.rodEnd, .exhaust = state.exhaustLine, .seatArm = 7,
+                                  .ballRadius = 5};
     {
         PicturePainter p(&picture);
-        const Air capSide = pressed ? Air::Pressure : Air::Exhaust;
-        const Air rodSide = pressed ? Air::Exhaust : Air::Pressure;
-        drawCylinder(p, cylinder, {stroke, capSide, rodSide, frame == 5 ? Colour::LightGrey : Colour::MidGrey});
+        const Air capSide = state.pressed ? Air::Pressure : Air::Exhaust;
+        drawCylinder(p, cylinder, {state.stroke, capSide, airOf(state.rodEnd),
+                                   frame == 5 ? Colour::LightGrey : Colour::MidGrey});
 
         const QPoint portA = valvePortPoint(valve, drawing, QStringLiteral("A"));
         const QPoint cap = capPort(cylinder);
@@ -88,10 +108,9 @@ QImage drawQuickExhaustCircuit(int frame, QSize size)
         drawQuickExhaustValve(p, quick);
 
         const Orientation out{quickExhaustTriangleTip(quick), {1, 0}, {0, -1}};
-        if (pressed) {
+        if (state.spray > 0) {
             drawFlowArrow(p, out.at(3, 0), out.at(17, 0), Colour::Blue, kLineWidth, 7, 4);
-            const int reach = 6 + (kQuickExhaustSprayReach - 6) * frame / 5;
-            drawSpray(p, out, 19, reach, kQuickExhaustSprayReach, 10, Colour::Blue);
+            drawSpray(p, out, 19, state.spray, kQuickExhaustSprayReach, 10, Colour::Blue);
         }
         drawDirectionalValve(p, valve, drawing);
     }

@@ -112,14 +112,14 @@ constexpr int half = travel / 2;
 
 // Frames 0 to 2: P is fed; the seal closes R and air folds its lip on the way to A.
 // Frames 3 to 5: P is exhausted; the air held in A presses the seal back onto the P
-// seat and, once R is open, leaves through R to atmosphere.
+// seat and, once the seal leaves the R seat, is exhausted through R.
 const Frame frames[6] = {
     //  shift   lip          P  P side A side R  flows P, A, R   letters P, R
     {0,      Lip::Sealing, R, B, B, B, In, Out, No, true, false},
     {half,   Lip::Folded,  R, R, B, B, In, Out, No, true, false},
     {travel, Lip::Folded,  R, R, R, B, In, Out, No, true, false},
     {travel, Lip::Sealing, B, B, R, B, No, In, Out, false, true},
-    {half,   Lip::Sealing, B, B, R, B, No, In, Out, false, true},
+    {half,   Lip::Sealing, B, B, B, B, No, In, Out, false, true},
     {0,      Lip::Sealing, B, B, B, B, No, In, Out, false, true},
 };
 

@@ -30,6 +30,7 @@ const char *const kRegulatorCircuit = "picCircuitReguladora";
 constexpr int kQuickExhaustPistonRow = 33;
 constexpr QPoint kQuickExhaustBallAtExhaust(183, 105);
 constexpr QPoint kQuickExhaustBallAtSupply(162, 105);
+constexpr QPoint kQuickExhaustBallCrossing(173, 105);
 constexpr QPoint kQuickExhaustLineB(139, 130);
 constexpr QPoint kQuickExhaustLineA(83, 100);
 constexpr QPoint kQuickExhaustRodEndLine(173, 80);
@@ -38,6 +39,11 @@ constexpr QRect kQuickExhaustSpray(231, 88, 26, 36);
 constexpr QRect kQuickExhaustAbove(176, 76, 30, 14);
 // The exhaust triangle standing on the valve's right end.
 constexpr QRect kQuickExhaustTriangle(201, 96, 13, 21);
+
+// The quick exhaust valve in section: its axis, and points in the P and A passages.
+constexpr int kSectionAxis = 135;
+constexpr QPoint kSectionP(64, kSectionAxis);
+constexpr QPoint kSectionA(273, 68);
 
 constexpr int kLimiterPistonRow = 33;
 constexpr QPoint kReliefArrowInLine(205, 121);
@@ -60,6 +66,18 @@ QImage frame(const char *page, const char *control, int index)
 QString where(const char *control, int index)
 {
     return QStringLiteral("%1 frame %2").arg(QString::fromUtf8(control)).arg(index);
+}
+
+// Where the quick exhaust valve's ball lies: the inside of the ball is white.
+enum class QuickBall { ClosesExhaust, Crossing, ClosesSupply, Nowhere };
+QuickBall quickBall(const QImage &circuit)
+{
+    const bool atSupply = circuit.pixel(kQuickExhaustBallAtSupply) == White;
+    const bool crossing = circuit.pixel(kQuickExhaustBallCrossing) == White;
+    const bool atExhaust = circuit.pixel(kQuickExhaustBallAtExhaust) == White;
+    if (atSupply + crossing + atExhaust != 1)
+        return QuickBall::Nowhere;
+    return atSupply ? QuickBall::ClosesSupply : crossing ? QuickBall::Crossing : QuickBall::ClosesExhaust;
 }
 
 int countOf(const QImage &picture, const QRect &area, QRgb colour)
@@ -136,43 +154,93 @@ private slots:
         QCOMPARE(checked, 6 + 1 + 6 + 1 + 12 + 1);
     }
 
-    void quickExhaustValveEmptiesTheRodEndStraightOut()
+    // Released, B drives the ball onto the exhaust seat, feeds the rod end and the
+    // piston goes back; pressed, the air held in the rod end drives the ball onto B's
+    // seat and blows straight out of the valve, while B goes idle.
+    void quickExhaustValveFeedsAndEmptiesTheRodEnd()
     {
-        int previousPiston = -1;
+        struct Expected {
+            QuickBall ball;
+            QRgb bLine, capLine, rodEndLine;
+            int stroke;
+            bool spray;
+        };
+        static const Expected expected[6] = {
+            {QuickBall::ClosesSupply, Red, Blue, Blue, 75, false},
+            {QuickBall::Crossing, Red, Blue, Blue, 75, false},
+            {QuickBall::ClosesExhaust, Red, Blue, Red, 37, false},
+            {QuickBall::ClosesExhaust, Black, Red, Red, 0, false},
+            {QuickBall::Crossing, Black, Red, Blue, 37, true},
+            {QuickBall::ClosesSupply, Black, Red, Blue, 75, true},
+        };
+        const int restPiston = firstInRow(frame(kQuickExhaustPage, kQuickExhaustCircuit, 3), kQuickExhaustPistonRow, kMidGrey);
         int previousSpray = 0;
         for (int index = 0; index < 6; ++index) {
             const QImage picture = frame(kQuickExhaustPage, kQuickExhaustCircuit, index);
             const QString at = where(kQuickExhaustCircuit, index);
-            const bool exhausting = index > 0;
+            const Expected &want = expected[index];
 
-            // Piston and rod are mid grey until the end of the stroke, then light grey.
+            // Piston and rod are mid grey, light grey in the last frame.
             const QRgb pistonGrey = index == 5 ? kLightGrey : kMidGrey;
             QVERIFY2(!contains(picture, index == 5 ? kMidGrey : kLightGrey), qPrintable(at));
-            const int piston = firstInRow(picture, kQuickExhaustPistonRow, pistonGrey);
-            if (index > 0)
-                QVERIFY2(piston - previousPiston == 15, qPrintable(at));
-            previousPiston = piston;
+            QVERIFY2(firstInRow(picture, kQuickExhaustPistonRow, pistonGrey) - restPiston == want.stroke, qPrintable(at));
 
-            // At rest the ball closes the exhaust and B feeds the rod end; then the ball
-            // closes B, which goes idle, and the rod end blows out through the valve.
-            QVERIFY2(picture.pixel(exhausting ? kQuickExhaustBallAtSupply : kQuickExhaustBallAtExhaust) == White,
-                     qPrintable(at));
-            QVERIFY2(picture.pixel(exhausting ? kQuickExhaustBallAtExhaust : kQuickExhaustBallAtSupply)
-                         == (exhausting ? Blue : Red),
-                     qPrintable(at));
-            QVERIFY2(picture.pixel(kQuickExhaustLineB) == (exhausting ? Black : Red), qPrintable(at));
-            QVERIFY2(picture.pixel(kQuickExhaustLineA) == (exhausting ? Red : Blue), qPrintable(at));
-            QVERIFY2(picture.pixel(kQuickExhaustRodEndLine) == (exhausting ? Blue : Red), qPrintable(at));
+            QVERIFY2(quickBall(picture) == want.ball, qPrintable(at));
+            QVERIFY2(picture.pixel(kQuickExhaustLineB) == want.bLine, qPrintable(at));
+            QVERIFY2(picture.pixel(kQuickExhaustLineA) == want.capLine, qPrintable(at));
+            QVERIFY2(picture.pixel(kQuickExhaustRodEndLine) == want.rodEndLine, qPrintable(at));
+
+            // The piston goes back only while the rod end is fed and the cap end exhausted,
+            // and out only while the cap end is fed and the rod end is not: so at one end
+            // or the other of each second it moves in.
+            const Expected &previous = expected[(index + 5) % 6];
+            const auto drivesIn = [](const Expected &e) { return e.rodEndLine == Red && e.capLine == Blue; };
+            const auto drivesOut = [](const Expected &e) { return e.capLine == Red && e.rodEndLine != Red; };
+            if (want.stroke < previous.stroke)
+                QVERIFY2(drivesIn(previous) || drivesIn(want), qPrintable(at));
+            if (want.stroke > previous.stroke)
+                QVERIFY2(drivesOut(previous) || drivesOut(want), qPrintable(at));
 
             // The standard symbol: no pilot line, the exhaust triangle right on the valve.
             QVERIFY2(coloursIn(picture, kQuickExhaustAbove) == QSet<QRgb>{White}, qPrintable(at));
             QVERIFY2(countOf(picture, kQuickExhaustTriangle, Black) > 20, qPrintable(at));
 
             const int spray = countOf(picture, kQuickExhaustSpray, Blue);
-            QVERIFY2(exhausting ? spray >= previousSpray && spray > 0 : spray == 0, qPrintable(at));
+            QVERIFY2(want.spray ? spray > previousSpray : spray == 0, qPrintable(at));
             previousSpray = spray;
         }
-        QVERIFY(previousSpray > countOf(frame(kQuickExhaustPage, kQuickExhaustCircuit, 1), kQuickExhaustSpray, Blue));
+    }
+
+    // Both animations of the page follow one clock: at every second of the minute the
+    // section's seal and the circuit's ball lie on the same side, and the air at the
+    // valve's P and A is the air of the line from B and of the rod end.
+    void quickExhaustSectionAndCircuitAgreeEverySecond()
+    {
+        Program program;
+        program.menu(QStringLiteral("mnuEscapamentRàpid"));
+        const QString pageName = QString::fromUtf8(kQuickExhaustPage);
+        PageWindow &page = program.open(pageName);
+        QTest::mouseClick(&page.button(QStringLiteral("cmdSimularEscapamentRàpid")), Qt::LeftButton);
+        QTest::mouseClick(&page.button(QStringLiteral("cmdSimularCirEscapamentRàpid")), Qt::LeftButton);
+        const QString section = QStringLiteral("picEscapamentRàpid");
+        const QString circuit = QString::fromUtf8(kQuickExhaustCircuit);
+        const int sealAtP = firstInRow(frame(kQuickExhaustPage, "picEscapamentRàpid", 0), kSectionAxis, kMidGrey);
+        const int sealAtR = firstInRow(frame(kQuickExhaustPage, "picEscapamentRàpid", 2), kSectionAxis, kMidGrey);
+        for (int second = 0; second < 60; ++second) {
+            program.clock.setSecond(second);
+            program.fire(pageName, QStringLiteral("tmrRellotge"));
+            program.fire(pageName, QStringLiteral("tmrRellotge1"));
+            const QImage valve = frame(kQuickExhaustPage, "picEscapamentRàpid", shownFrame(page, section));
+            const QImage lines = frame(kQuickExhaustPage, kQuickExhaustCircuit, shownFrame(page, circuit));
+            const int seal = firstInRow(valve, kSectionAxis, kMidGrey);
+            const QuickBall sealSide = seal == sealAtP ? QuickBall::ClosesSupply
+                                     : seal == sealAtR ? QuickBall::ClosesExhaust : QuickBall::Crossing;
+            const QString at = QString("second %1").arg(second);
+            QVERIFY2(sealSide == quickBall(lines), qPrintable(at + ": seal and ball"));
+            QVERIFY2((valve.pixel(kSectionP) == Red) == (lines.pixel(kQuickExhaustLineB) == Red), qPrintable(at + ": P"));
+            QVERIFY2((valve.pixel(kSectionA) == Red) == (lines.pixel(kQuickExhaustRodEndLine) == Red),
+                     qPrintable(at + ": A"));
+        }
     }
 
     // The piston runs out at working pressure in three seconds; at the end of its
