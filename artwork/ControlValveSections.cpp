@@ -305,7 +305,8 @@ QImage draw(int index, QSize size)
 // vertical branch off the left port rises to the upper passage, which the needle's
 // conical tip throttles where a short link drops into the spring chamber behind
 // the ball. Left to right the air lifts the ball and also passes the needle; right
-// to left the ball stays seated and all the air goes through the throttle.
+// to left the ball stays seated and all the air goes through the throttle. Frame 0
+// is the valve at rest, as in the circuit beside it, before the air comes from the left.
 namespace regulator {
 
 constexpr QRect body(QPoint(50, 75), QPoint(400, 215));
@@ -331,12 +332,11 @@ struct Frame {
 
 QRect chamberUpTo(int x) { return QRect(chamber.topLeft(), QPoint(x, chamber.bottom())); }
 QRect chamberFrom(int x) { return QRect(QPoint(x, chamber.top()), chamber.bottomRight()); }
-QRect upperUpTo(int x) { return QRect(upper.topLeft(), QPoint(x, upper.bottom())); }
 
 const QList<Frame> &frames()
 {
     static const QList<Frame> list = {
-        {0, false, {leftPort, branch, upperUpTo(266)}},
+        {0, false, {}},
         {9, false, {leftPort, branch, upper, link, chamberUpTo(ballCentreAtRest + 9)}},
         {18, false, {leftPort, branch, upper, link, chamberUpTo(ballCentreAtRest + 18 + ballRadius + 10)}},
         {26, false, {leftPort, branch, upper, link, chamberUpTo(296)}},
@@ -396,8 +396,9 @@ QImage draw(int index, QSize size)
                      QPoint(body.right() + 18, axisY - 18));
         drawLetter(p, QPoint(115, 45), QStringLiteral("REGULACIÓ"), 16, Colour::DarkGrey);
     } else {
-        drawPortMark(p, QPoint(body.left(), axisY), Side::Left, PortFlow::In, QStringLiteral("P"),
-                     QPoint(body.left() - 18, axisY - 18));
+        // At rest nothing flows yet: the letter marks where the air will come from.
+        drawPortMark(p, QPoint(body.left(), axisY), Side::Left, frame.red.isEmpty() ? PortFlow::None : PortFlow::In,
+                     QStringLiteral("P"), QPoint(body.left() - 18, axisY - 18));
     }
     return picture;
 }

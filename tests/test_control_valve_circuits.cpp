@@ -53,6 +53,8 @@ constexpr QRect kReliefSpray(243, 96, kBoxWidth - 243, 52);
 constexpr QPoint kGaugeCentre(160, 98);
 
 constexpr int kRegulatorPistonRow = 17;
+constexpr int kRegulatorAxis = 180;     // of the section, where the ball lies
+constexpr QRgb kDarkGrey = qRgb(99, 99, 99);
 constexpr QPoint kCheckBranch(72, 111);
 constexpr QPoint kThrottleLoop(46, 70);
 constexpr QRect kCheckValve(60, 70, 25, 40);
@@ -109,6 +111,35 @@ int shownFrame(PageWindow &page, const QString &array)
                 qFatal("two frames of %s shown", qUtf8Printable(array));
             shown = *box->record().index;
         }
+    return shown;
+}
+
+// The pictures a page shows at each second of the minute with both of its animations
+// running: the page opened from its menu command, both start buttons pressed, then
+// both timers ticking once a second.
+struct ShownPictures {
+    int second;
+    QImage section;
+    QImage circuit;
+};
+
+QList<ShownPictures> picturesShownEverySecond(const char *menu, const char *pageName, const char *sectionStart,
+                                              const char *circuitStart, const char *section, const char *circuit)
+{
+    Program program;
+    program.menu(QString::fromUtf8(menu));
+    const QString name = QString::fromUtf8(pageName);
+    PageWindow &page = program.open(name);
+    QTest::mouseClick(&page.button(QString::fromUtf8(sectionStart)), Qt::LeftButton);
+    QTest::mouseClick(&page.button(QString::fromUtf8(circuitStart)), Qt::LeftButton);
+    QList<ShownPictures> shown;
+    for (int second = 0; second < 60; ++second) {
+        program.clock.setSecond(second);
+        program.fire(name, QStringLiteral("tmrRellotge"));
+        program.fire(name, QStringLiteral("tmrRellotge1"));
+        shown.append({second, frame(pageName, section, shownFrame(page, QString::fromUtf8(section))),
+                      frame(pageName, circuit, shownFrame(page, QString::fromUtf8(circuit)))});
+    }
     return shown;
 }
 
@@ -216,29 +247,19 @@ private slots:
     // valve's P and A is the air of the line from B and of the rod end.
     void quickExhaustSectionAndCircuitAgreeEverySecond()
     {
-        Program program;
-        program.menu(QStringLiteral("mnuEscapamentRàpid"));
-        const QString pageName = QString::fromUtf8(kQuickExhaustPage);
-        PageWindow &page = program.open(pageName);
-        QTest::mouseClick(&page.button(QStringLiteral("cmdSimularEscapamentRàpid")), Qt::LeftButton);
-        QTest::mouseClick(&page.button(QStringLiteral("cmdSimularCirEscapamentRàpid")), Qt::LeftButton);
-        const QString section = QStringLiteral("picEscapamentRàpid");
-        const QString circuit = QString::fromUtf8(kQuickExhaustCircuit);
         const int sealAtP = firstInRow(frame(kQuickExhaustPage, "picEscapamentRàpid", 0), kSectionAxis, kMidGrey);
         const int sealAtR = firstInRow(frame(kQuickExhaustPage, "picEscapamentRàpid", 2), kSectionAxis, kMidGrey);
-        for (int second = 0; second < 60; ++second) {
-            program.clock.setSecond(second);
-            program.fire(pageName, QStringLiteral("tmrRellotge"));
-            program.fire(pageName, QStringLiteral("tmrRellotge1"));
-            const QImage valve = frame(kQuickExhaustPage, "picEscapamentRàpid", shownFrame(page, section));
-            const QImage lines = frame(kQuickExhaustPage, kQuickExhaustCircuit, shownFrame(page, circuit));
-            const int seal = firstInRow(valve, kSectionAxis, kMidGrey);
+        for (const ShownPictures &shown :
+             picturesShownEverySecond("mnuEscapamentRàpid", kQuickExhaustPage, "cmdSimularEscapamentRàpid",
+                                      "cmdSimularCirEscapamentRàpid", "picEscapamentRàpid", kQuickExhaustCircuit)) {
+            const int seal = firstInRow(shown.section, kSectionAxis, kMidGrey);
             const QuickBall sealSide = seal == sealAtP ? QuickBall::ClosesSupply
                                      : seal == sealAtR ? QuickBall::ClosesExhaust : QuickBall::Crossing;
-            const QString at = QString("second %1").arg(second);
-            QVERIFY2(sealSide == quickBall(lines), qPrintable(at + ": seal and ball"));
-            QVERIFY2((valve.pixel(kSectionP) == Red) == (lines.pixel(kQuickExhaustLineB) == Red), qPrintable(at + ": P"));
-            QVERIFY2((valve.pixel(kSectionA) == Red) == (lines.pixel(kQuickExhaustRodEndLine) == Red),
+            const QString at = QString("second %1").arg(shown.second);
+            QVERIFY2(sealSide == quickBall(shown.circuit), qPrintable(at + ": seal and ball"));
+            QVERIFY2((shown.section.pixel(kSectionP) == Red) == (shown.circuit.pixel(kQuickExhaustLineB) == Red),
+                     qPrintable(at + ": P"));
+            QVERIFY2((shown.section.pixel(kSectionA) == Red) == (shown.circuit.pixel(kQuickExhaustRodEndLine) == Red),
                      qPrintable(at + ": A"));
         }
     }
@@ -286,27 +307,16 @@ private slots:
     // frame each one shows agrees on whether the relief valve is open.
     void limiterSectionAndCircuitAgreeEverySecond()
     {
-        Program program;
-        program.menu(QStringLiteral("mnuLimitadora"));
-        PageWindow &page = program.open(QString::fromUtf8(kLimiterPage));
-        QTest::mouseClick(&page.button(QStringLiteral("cmdSimularLimit")), Qt::LeftButton);
-        QTest::mouseClick(&page.button(QStringLiteral("cmdSimularCirLimit")), Qt::LeftButton);
-        const QString section = QStringLiteral("picVàlvulaLimit");
-        const QString circuit = QString::fromUtf8(kLimiterCircuit);
         const int sectionRest = limiterConeTip(frame(kLimiterPage, "picVàlvulaLimit", 0));
-        for (int second = 0; second < 60; ++second) {
-            program.clock.setSecond(second);
-            program.fire(QString::fromUtf8(kLimiterPage), QStringLiteral("tmrRellotge"));
-            program.fire(QString::fromUtf8(kLimiterPage), QStringLiteral("tmrRellotge1"));
-            const int sectionFrame = shownFrame(page, section);
-            const int circuitFrame = shownFrame(page, circuit);
-            const bool sectionOpen =
-                limiterConeTip(frame(kLimiterPage, "picVàlvulaLimit", sectionFrame)) > sectionRest;
-            const bool circuitOpen = frame(kLimiterPage, kLimiterCircuit, circuitFrame).pixel(kReliefArrowInLine) == Red;
-            QVERIFY2(sectionOpen == circuitOpen,
-                     qPrintable(QString("second %1: section frame %2 %3, circuit frame %4 %5")
-                                    .arg(second).arg(sectionFrame).arg(sectionOpen ? "open" : "shut")
-                                    .arg(circuitFrame).arg(circuitOpen ? "open" : "shut")));
+        for (const ShownPictures &shown : picturesShownEverySecond("mnuLimitadora", kLimiterPage, "cmdSimularLimit",
+                                                                    "cmdSimularCirLimit", "picVàlvulaLimit",
+                                                                    kLimiterCircuit)) {
+            const bool sectionOpen = limiterConeTip(shown.section) > sectionRest;
+            const bool circuitOpen = shown.circuit.pixel(kReliefArrowInLine) == Red;
+            QVERIFY2(sectionOpen == circuitOpen, qPrintable(QString("second %1: section %2, circuit %3")
+                                                                .arg(shown.second)
+                                                                .arg(sectionOpen ? "open" : "shut")
+                                                                .arg(circuitOpen ? "open" : "shut")));
         }
     }
 
@@ -325,6 +335,33 @@ private slots:
             QVERIFY2(picture.pixel(kThrottleLoop) == (outward ? Red : Blue), qPrintable(at));
             // The non-return valve turns purple while the air passes it.
             QVERIFY2((countOf(picture, kCheckValve, Purple) > 0) == outward, qPrintable(at));
+        }
+    }
+
+    // Both animations of the page follow one clock: the section's ball is off its seat
+    // exactly while the circuit's non-return valve lets air through, and the section
+    // shows free flow exactly while the circuit feeds the cap end through it.
+    void regulatorSectionAndCircuitAgreeEverySecond()
+    {
+        const int ballSeated = firstInRow(frame(kRegulatorPage, "picVàlvulaReguladora", 0), kRegulatorAxis, kMidGrey);
+        // Fully in, where the return stroke ends.
+        const int pistonIn = firstInRow(frame(kRegulatorPage, kRegulatorCircuit, 11), kRegulatorPistonRow, kMidGrey);
+        for (const ShownPictures &shown :
+             picturesShownEverySecond("mnuReguladora", kRegulatorPage, "cmdSimularReguladora",
+                                      "cmdSimularCirReguladora", "picVàlvulaReguladora", kRegulatorCircuit)) {
+            const QString at = QString("second %1").arg(shown.second);
+            const bool ballLifted = firstInRow(shown.section, kRegulatorAxis, kMidGrey) != ballSeated;
+            const bool checkPassing = countOf(shown.circuit, kCheckValve, Purple) > 0;
+            QVERIFY2(ballLifted == checkPassing, qPrintable(at + ": non-return valve"));
+            // Free flow in the section while the circuit's cap end is fed through the
+            // non-return branch; rest or regulated flow while that branch is idle.
+            const bool sectionAtRest = !contains(shown.section, Red);
+            const bool regulating = countOf(shown.section, QRect(30, 20, 200, 50), kDarkGrey) > 0;
+            const bool branchFeeds = shown.circuit.pixel(kCheckBranch) == Red;
+            QVERIFY2(branchFeeds == (!sectionAtRest && !regulating), qPrintable(at + ": non-return branch"));
+            if (sectionAtRest)
+                QVERIFY2(firstInRow(shown.circuit, kRegulatorPistonRow, kMidGrey) == pistonIn,
+                         qPrintable(at + ": at rest"));
         }
     }
 

@@ -294,13 +294,18 @@ void TestControlValveSections::regulatorFreeFlowLiftsTheBall()
                  steps[frame - 1]);
     QVERIFY(rest > kRegulatorBody.left() + 100);
 
-    QCOMPARE(airAt(free, {kRegulatorBody.left() + 8, kRegulatorAxis}), QStringLiteral("rrrrrr"));   // left port
-    QCOMPARE(airAt(free, {101, 140}), QStringLiteral("rrrrrr"));                                     // vertical branch
+    // Frame 0 is the valve at rest, as the circuit shows it in the same second: no air
+    // under pressure anywhere, and no arrow at P.
+    QCOMPARE(countOf(frames[0], Red), 0);
+    QVERIFY(!hasInk(frames[0], QRect(0, kRegulatorAxis - 3, kRegulatorBody.left() - 1, 7)));
+    QVERIFY(hasInk(frames[1], QRect(0, kRegulatorAxis - 3, kRegulatorBody.left() - 1, 7)));
+    QCOMPARE(airAt(free, {kRegulatorBody.left() + 8, kRegulatorAxis}), QStringLiteral("brrrrr"));   // left port
+    QCOMPARE(airAt(free, {101, 140}), QStringLiteral("brrrrr"));                                     // vertical branch
     QCOMPARE(airAt(free, {290, 111}), QStringLiteral("brrrrr"));                                     // past the needle
     QCOMPARE(airAt(free, {266, 140}), QStringLiteral("brrrrr"));                                     // link
     QCOMPARE(airAt(free, {300, 202}), QStringLiteral("bbbbrr"));                                     // far end of the spring chamber
     QCOMPARE(airAt(free, {kRegulatorBody.right() - 8, kRegulatorAxis}), QStringLiteral("bbbbbr"));  // right port
-    int red = 0;
+    int red = -1;
     for (const QImage &frame : free) {
         QVERIFY(countOf(frame, Red) > red);
         red = countOf(frame, Red);
