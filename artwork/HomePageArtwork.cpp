@@ -3,10 +3,10 @@
 #include "Artwork.h"
 #include "Canvas.h"
 #include "Palette.h"
+#include "ProgramIcon.h"
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QHash>
 #include <QStringList>
 
 static const QString homePage = QStringLiteral("frmHidràulica");
@@ -95,39 +95,6 @@ static QImage drawButton(const QStringList &lines, QSize size)
     return picture;
 }
 
-// A bold capital P, lit from the top left: light red on the faces turned to the
-// light, mid red on those turned away, dark red on every edge, on a white ground.
-static QImage drawIcon(QSize size)
-{
-    static const char *const rows[16] = {
-        "................",
-        "..DDDDDDDDD.....",
-        "..DLLLLLLLLDD...",
-        "..DLRRRRRRRRMD..",
-        "..DLRMDDDDDLRMD.",
-        "..DLRMD...DLRMD.",
-        "..DLRMD...DLRMD.",
-        "..DLRMD...DLRMD.",
-        "..DLRMDDDDDLRMD.",
-        "..DLRRRRRRRRMD..",
-        "..DLRMMMMMMMD...",
-        "..DLRMDDDDDD....",
-        "..DLRMD.........",
-        "..DLRMD.........",
-        "..DDDDD.........",
-        "................",
-    };
-    static const QHash<char, QRgb> colours = {
-        {'.', Colour::White}, {'D', Colour::DarkRed}, {'M', Colour::MidRed},
-        {'R', Colour::Red},   {'L', Colour::LightRed},
-    };
-    QImage picture = blankPicture(size);
-    for (int y = 0; y < qMin(size.height(), 16); ++y)
-        for (int x = 0; x < qMin(size.width(), 16); ++x)
-            picture.setPixel(x, y, colours.value(rows[y][x]));
-    return picture;
-}
-
 QList<ArtworkEntry> homePageArtwork()
 {
     static const QList<QPair<QString, QStringList>> buttons = {
@@ -147,7 +114,7 @@ QList<ArtworkEntry> homePageArtwork()
         {QStringLiteral("imgEscapRàpidboto"),   {QStringLiteral("Escapament"), QStringLiteral("Ràpid")}},
     };
     QList<ArtworkEntry> entries;
-    entries.append({homePage, QStringLiteral("icon"), [](int, QSize size) { return drawIcon(size); }});
+    entries.append({homePage, QStringLiteral("icon"), [](int, QSize size) { return drawProgramIcon(size.width()); }});
     for (const auto &[control, lines] : buttons)
         entries.append({homePage, control, [lines](int, QSize size) { return drawButton(lines, size); }});
     return entries;

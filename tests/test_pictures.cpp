@@ -1,11 +1,12 @@
 // The picture resources: the catalogue, the committed files and their exact
-// format, the home page icon, which pictures may be equal, and that the artwork
-// generator reproduces every committed file byte for byte.
+// format, the home page icon and the desktop icon at every size, which pictures may
+// be equal, and that the artwork generator reproduces every committed file byte for byte.
 #include "Artwork.h"
 #include "GifWriter.h"
 #include "IconWriter.h"
 #include "Palette.h"
 #include "PictureCatalogue.h"
+#include "ProgramIcon.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -21,6 +22,7 @@
 #include <stdexcept>
 
 static const QDir committedPictures(QStringLiteral(VENTIRO_SOURCE_DIR "/resources/pictures"));
+static const QDir committedIcons(QStringLiteral(VENTIRO_SOURCE_DIR "/packaging/icons"));
 
 static QByteArray readAll(const QString &path)
 {
@@ -102,6 +104,7 @@ private slots:
     void formatCheckCatchesDepartures();
     void everyPictureIsCommittedInItsFormat();
     void homePageIcon();
+    void desktopIconIsDrawnAtEverySize();
     void onlyTheKnownPairsAreIdentical();
     void generatorReproducesTheCommittedFiles();
     void writersRefuseColoursOutsideThePalette();
@@ -248,6 +251,35 @@ void TestPictures::homePageIcon()
             QCOMPARE(icon, entry.draw(-1, QSize(16, 16)).convertToFormat(QImage::Format_ARGB32));
 }
 
+// The desktop icon is the window icon at 16 pixels and a fresh drawing of the same
+// letter at each larger size: smooth edges and more than one pixel of detail per
+// sixteenth, where an enlarged 16-pixel icon would show blocks of its five colours.
+void TestPictures::desktopIconIsDrawnAtEverySize()
+{
+    const QImage window = QImage::fromData(readAll(committedPictures.filePath(QStringLiteral("frmHidràulica/icon.ico"))), "ICO")
+                              .convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(desktopIconSizes(), QList<int>({16, 32, 48, 64, 128, 256}));
+    for (const int size : desktopIconSizes()) {
+        const QString path = committedIcons.filePath(desktopIconPath(size));
+        const QImage icon = QImage(path, "PNG").convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!icon.isNull(), qPrintable(path + " is missing or not a PNG picture"));
+        QCOMPARE(icon.size(), QSize(size, size));
+        if (size == 16) {
+            QCOMPARE(icon, window);
+            continue;
+        }
+        const QImage enlarged = window.scaled(size, size);
+        QVERIFY2(icon != enlarged, qPrintable(path + " is the 16-pixel icon enlarged"));
+        const QSet<QRgb> colours = coloursOf(icon);
+        QVERIFY2(colours.size() > 5, qPrintable(path + " has no smooth edges"));
+        QVERIFY(colours.contains(Colour::White) && colours.contains(Colour::Red) && colours.contains(Colour::DarkRed));
+        // Red letter on white: the corners are ground, the middle of the stem is letter.
+        QCOMPARE(icon.pixel(0, 0), Colour::White);
+        QCOMPARE(icon.pixel(size - 1, size - 1), Colour::White);
+        QCOMPARE(icon.pixel(size * 9 / 32, size * 13 / 16), Colour::Red);
+    }
+}
+
 void TestPictures::onlyTheKnownPairsAreIdentical()
 {
     const QSet<QPair<QString, QString>> allowed = {
@@ -280,10 +312,10 @@ void TestPictures::onlyTheKnownPairsAreIdentical()
 
 void TestPictures::generatorReproducesTheCommittedFiles()
 {
-    QTemporaryDir output;
-    QVERIFY(output.isValid());
+    QTemporaryDir output, icons;
+    QVERIFY(output.isValid() && icons.isValid());
     QProcess generator;
-    generator.start(QStringLiteral(ARTWORK_PROGRAM), {output.path()});
+    generator.start(QStringLiteral(ARTWORK_PROGRAM), {output.path(), icons.path()});
     QVERIFY(generator.waitForFinished(120000));
     QVERIFY2(generator.exitStatus() == QProcess::NormalExit && generator.exitCode() == 0,
              generator.readAllStandardError().constData());
@@ -305,6 +337,20 @@ void TestPictures::generatorReproducesTheCommittedFiles()
     for (const QString &name : written)
         QVERIFY2(readAll(QDir(output.path()).filePath(name)) == readAll(committedPictures.filePath(name)),
                  qPrintable(name + " differs from the committed file; regenerate the pictures"));
+
+    QDirIterator iconFiles(icons.path(), QDir::Files, QDirIterator::Subdirectories);
+    QStringList drawnIcons;
+    while (iconFiles.hasNext())
+        drawnIcons.append(QDir(icons.path()).relativeFilePath(iconFiles.next()));
+    QStringList expectedIcons;
+    for (const int size : desktopIconSizes())
+        expectedIcons.append(desktopIconPath(size));
+    drawnIcons.sort();
+    expectedIcons.sort();
+    QCOMPARE(drawnIcons, expectedIcons);
+    for (const QString &name : drawnIcons)
+        QVERIFY2(readAll(QDir(icons.path()).filePath(name)) == readAll(committedIcons.filePath(name)),
+                 qPrintable(name + " differs from the committed icon; regenerate the pictures"));
 }
 
 void TestPictures::writersRefuseColoursOutsideThePalette()

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+// The program's icon, a bold red "P" lit from the top left on a white ground.
+// At 16 pixels it is drawn pixel by pixel in palette colours (the window icon);
+// at the larger desktop sizes the same letter is drawn again from its outline,
+// with smooth edges, rather than enlarged from the small one.
+QImage drawProgramIcon(int size);
+
+// The sizes of the desktop icon, and where each one lies under the icon folder:
+// hicolor/<size>x<size>/apps/<desktopIconName>.png.
+const QList<int> &desktopIconSizes();
+QString desktopIconPath(int size);
+inline constexpr char desktopIconName[] = "cat.ventiro.Ventiro";
