@@ -11,6 +11,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // Ties the windows to the installed menu entry (and its icon), e.g. as the Wayland app id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cat.ventiro.Ventiro"));
     installFontSubstitutions();
     QTranslator toolkitTexts;
     if (toolkitTexts.load(QStringLiteral(":/translations/qtbase_ca.qm")))
