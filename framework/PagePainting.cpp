@@ -39,6 +39,8 @@ void paintPicture(QPainter &painter, const QRect &rect, const QImage &picture)
         return;
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
+    // On a high-density screen each picture pixel becomes a block of whole pixels, never a blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(rect.topLeft(), picture);
     painter.restore();
 }
