@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds and starts Ventiro. Without a display it runs the program in a private
-# X server (Xvfb) for a few seconds and saves a screenshot.
+# Builds and starts Ventiro, on the session's own display (Wayland or X11: the
+# toolkit chooses). Without a display it runs the program in a private X server
+# (Xvfb) for a few seconds and saves a screenshot.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 ./scripts/setup.sh
 
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+if [ -n "${WAYLAND_DISPLAY:-}" ] || { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }; then
   exec ./build/ventiro
 fi
 

@@ -4,9 +4,15 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
+# The last lines: what the Wayland, installation and package tests use (a headless
+# compositor and the toolkit's Wayland platform; the desktop-entry and AppStream
+# validators; the Debian package tools and lintian).
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgif-dev
           fonts-liberation fonts-liberation2 xvfb xauth x11-utils xdotool imagemagick
-          dbus at-spi2-core python3-pyatspi)
+          dbus at-spi2-core python3-pyatspi
+          weston qt6-wayland
+          desktop-file-utils appstream
+          dpkg-dev fakeroot file lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
