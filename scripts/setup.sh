@@ -4,9 +4,10 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-# The last lines: what the Wayland, installation and package tests use (a headless
-# compositor and the toolkit's Wayland platform; the desktop-entry and AppStream
-# validators; the Debian package tools and lintian).
+# After the build tools, Qt, fonts and the X11 test tools: the screen-reader test's
+# D-Bus and accessibility bus; the Wayland test's headless compositor and the
+# toolkit's Wayland platform; the desktop-entry and AppStream validators; the
+# Debian package tools and lintian.
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgif-dev
           fonts-liberation fonts-liberation2 xvfb xauth x11-utils xdotool imagemagick
           dbus at-spi2-core python3-pyatspi
