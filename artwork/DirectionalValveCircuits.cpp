@@ -107,11 +107,17 @@ QImage drawCircuit32(int frame, QSize size)
     return drawCircuit(size, threeTwoValve(), singleActingCylinder(), f, air);
 }
 
+// The 4/2 and 5/2 circuits press and release once a cycle, second by second with
+// the valve in section on the page: at rest, the piston in; pressed, while the
+// spool still crosses over and no air reaches the cylinder yet; held, the piston
+// going out and reaching the end; released, the piston still out while the spool
+// crosses back; at rest again, the piston on its way in.
+
 // 4/2: at rest P holds the piston in through B; pressed, P drives it out through A
 // and the rod side empties through T.
 QImage drawCircuit42(int frame, QSize size)
 {
-    static constexpr CircuitFrame frames[] = {{false, 0}, {true, 14}, {true, 30}, {true, 46}, {true, 62}, {true, 82}};
+    static constexpr CircuitFrame frames[] = {{false, 0}, {true, 0}, {true, 41}, {true, 82}, {false, 82}, {false, 41}};
     const CircuitFrame &f = frames[frame];
     const QHash<QString, Air> air = f.pressed
         ? QHash<QString, Air>{{"A", Air::Pressure}, {"B", Air::Exhaust}, {"P", Air::Pressure}, {"T", Air::Exhaust}}
@@ -123,8 +129,8 @@ QImage drawCircuit42(int frame, QSize size)
 // B through R. Frames 4 and 5 stand in boxes 8 pixels right of the others.
 QImage drawCircuit52(int frame, QSize size)
 {
-    static constexpr CircuitFrame frames[] = {{false, 0}, {true, 16}, {true, 34},
-                                              {true, 52}, {true, 76, 8}, {true, 82, 8}};
+    static constexpr CircuitFrame frames[] = {{false, 0}, {true, 0},      {true, 41},
+                                              {true, 82}, {false, 82, 8}, {false, 41, 8}};
     const CircuitFrame &f = frames[frame];
     const QHash<QString, Air> air = f.pressed
         ? QHash<QString, Air>{{"A", Air::Pressure}, {"B", Air::Exhaust}, {"P", Air::Pressure}, {"R", Air::Exhaust},

@@ -166,14 +166,19 @@ const SpoolValve valve42 = {
     .springCoils = 6,
 };
 
+// One press and release a cycle, second by second with the circuit on the page:
+// at rest; pushed, the lands crossing A and B; pushed in, the lands opening A and
+// B, then fully in and held while the cylinder moves out; released, the lands
+// crossing back (A still holding its pressure); the spring all but home, the
+// cylinder going back in.
 const ValveFrame frames42[6] = {
     //  shift  spaces (chamber, between, rod end)  ports (T, A, P, B)   flows (T, A, P, B)
     {0,   {B, R, B}, {B, B, R, R}, {Out, In, In, Out}},
-    {-8,  {B, R, B}, {B, B, R, R}, {Out, In, In, Out}},
-    {-24, {B, R, B}, {B, B, R, R}, {No, No, In, No}},
     {-32, {B, R, B}, {B, B, R, R}, {No, No, In, No}},
-    {-42, {B, R, B}, {B, B, R, R}, {No, No, In, No}},
+    {-54, {B, R, B}, {B, R, R, B}, {Out, Out, In, In}},
     {-60, {B, R, B}, {B, R, R, B}, {Out, Out, In, In}},
+    {-32, {B, R, B}, {B, R, R, B}, {No, No, In, No}},
+    {-8,  {B, R, B}, {B, B, R, R}, {Out, In, In, Out}},
 };
 
 // ---- 5/2 ---------------------------------------------------------------------
@@ -200,14 +205,16 @@ const SpoolValve valve52 = {
     .springCoils = 5,
 };
 
+// The same press and release as the 4/2 valve. Released in mid travel, A is cut
+// off holding its pressure while B, already empty, stays open to R.
 const ValveFrame frames52[6] = {
     //  shift  spaces (chamber, left, right, rod end)  ports (B, A, R, P, T)   flows (B, A, R, P, T)
     {0,   {W, R, B, W}, {R, B, W, R, B}, {Out, In, No, In, Out}},
-    {-8,  {W, R, B, W}, {R, B, W, R, B}, {Out, In, No, In, Out}},
     {-34, {W, B, B, W}, {B, B, B, R, W}, {In, No, Out, In, No}},
-    {-40, {W, B, B, W}, {B, B, B, R, W}, {In, No, Out, In, No}},
     {-52, {W, B, R, W}, {B, R, B, R, W}, {In, Out, Out, In, No}},
     {-56, {W, B, R, W}, {B, R, B, R, W}, {In, Out, Out, In, No}},
+    {-34, {W, B, R, W}, {B, R, B, R, W}, {No, No, No, In, No}},
+    {-8,  {W, R, B, W}, {R, B, W, R, B}, {Out, In, No, In, Out}},
 };
 
 PictureDrawer drawerFor(const SpoolValve &valve, const ValveFrame (&frames)[6])

@@ -222,7 +222,9 @@ QImage drawLogicCircuit(QSize size, LogicValve kind, const LogicFrame &frame)
 
 // Either button fills the cylinder; the ball is pushed against the other inlet,
 // which stays without air. Released, the cylinder empties back through the valve
-// that last fed it.
+// that last fed it. Second by second with the section on the page: both released;
+// the left button pressed, its air still against the ball; the ball over, the
+// piston out; both released; the same with the right button.
 QImage drawShuttleCircuit(int frame, QSize size)
 {
     constexpr Air none = Air::None;
@@ -230,10 +232,10 @@ QImage drawShuttleCircuit(int frame, QSize size)
     constexpr Air empty = Air::Exhaust;
     static constexpr LogicFrame frames[] = {
         {false, false, none, empty, empty, 0, 0},
-        {true, false, fill, none, fill, 24, 1},
+        {true, false, fill, none, empty, 0, 0},
         {true, false, fill, none, fill, 60, 1},
         {false, false, empty, none, empty, 0, 1},
-        {false, true, none, fill, fill, 24, 0},
+        {false, true, none, fill, empty, 0, 1},
         {false, true, none, fill, fill, 60, 0},
     };
     return drawLogicCircuit(size, LogicValve::Shuttle, frames[frame]);
@@ -241,20 +243,22 @@ QImage drawShuttleCircuit(int frame, QSize size)
 
 // Only both buttons together fill the cylinder; a single inlet under pressure
 // pushes the shuttle over and closes itself off from the outlet. As on the shuttle
-// valve's circuit, the line of a button just released is blue while it empties:
-// the left one when the cylinder returns through it, and after each single press.
+// valve's circuit, the line of a button just released is blue while it empties.
+// Second by second with the section on the page: both released; the left button
+// alone, the shuttle moving over and closing; both, the piston out; the right
+// button alone, the cylinder returning through the left line.
 QImage drawTwoPressureCircuit(int frame, QSize size)
 {
     constexpr Air none = Air::None;
     constexpr Air fill = Air::Pressure;
     constexpr Air empty = Air::Exhaust;
     static constexpr LogicFrame frames[] = {
-        {false, false, empty, none, empty, 0, 1},
-        {true, true, fill, fill, fill, 20, 1},
-        {true, true, fill, fill, fill, 44, 1},
+        {false, false, none, empty, empty, 0, 1},
+        {true, false, fill, none, empty, 0, 1},
+        {true, false, fill, none, empty, 0, 2},
         {true, true, fill, fill, fill, 68, 1},
+        {false, true, empty, fill, empty, 34, 1},
         {false, true, empty, fill, empty, 0, 0},
-        {true, false, fill, empty, empty, 0, 2},
     };
     return drawLogicCircuit(size, LogicValve::TwoPressure, frames[frame]);
 }

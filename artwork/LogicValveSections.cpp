@@ -10,6 +10,7 @@
 #include "SectionParts.h"
 
 #include <climits>
+#include <optional>
 
 namespace {
 
@@ -22,6 +23,12 @@ constexpr int kLetterSize = 16;
 AirColour redBetween(int from, int to)
 {
     return [from, to](QPoint pixel) { return pixel.x() >= from && pixel.x() <= to ? R : B; };
+}
+
+// Air at atmospheric pressure everywhere: blue.
+AirColour noPressure()
+{
+    return [](QPoint) { return B; };
 }
 
 // A bold P over an arrow pointing into the inlet on `side` of the body.
@@ -60,8 +67,12 @@ struct Frame {
     int redTo;         // the last column of red air
 };
 
+constexpr int kNoAir = INT_MIN;
+
+// At rest, with the circuit's button released, no air comes; pressed, the air
+// lifts the ball and fills the chamber.
 const Frame frames[6] = {
-    {0, int(ballSealLine(seat, ballRadius))},  // closed: red up to the seal line
+    {0, kNoAir},                                // closed, no air at the inlet
     {8, 230},                                   // air passes into the start of the chamber
     {20, 275},                                  // half the chamber
     {30, 320},                                  // most of the chamber
@@ -86,7 +97,8 @@ QImage draw(int index, QSize size)
     drawCoilSpring(p, QRect(QPoint(springLeft, axis - springHalf), QPoint(chamber.right(), axis + springHalf - 1)),
                    springCoils);
     drawBall(p, QPointF(ballX, axis - 0.5), ballRadius);
-    drawPortArrow(p, QPoint(body.left(), axis), Side::Left, Flow::In);
+    if (frame.redTo != kNoAir)
+        drawPortArrow(p, QPoint(body.left(), axis), Side::Left, Flow::In);
     return picture;
 }
 
@@ -109,13 +121,15 @@ const QRect chamber(QPoint(180, axis - 30), QPoint(280, axis + 29));
 enum class Ball { OnLeftSeat, Middle, OnRightSeat };
 
 struct Frame {
-    Side air;   // the inlet that receives air
+    std::optional<Side> air;   // the inlet that receives air, if any
     Ball ball;
 };
 
+// With the circuit on the page: both buttons released (the ball where the last air
+// left it), then the left one pressed, both released, the right one pressed.
 const Frame frames[6] = {
-    {Side::Left, Ball::OnLeftSeat}, {Side::Left, Ball::Middle}, {Side::Left, Ball::OnRightSeat},
-    {Side::Right, Ball::OnRightSeat}, {Side::Right, Ball::Middle}, {Side::Right, Ball::OnLeftSeat},
+    {{}, Ball::OnLeftSeat}, {Side::Left, Ball::Middle}, {Side::Left, Ball::OnRightSeat},
+    {{}, Ball::OnRightSeat}, {Side::Right, Ball::Middle}, {Side::Right, Ball::OnLeftSeat},
 };
 
 double ballCentre(Ball ball)
@@ -129,11 +143,14 @@ double ballCentre(Ball ball)
 }
 
 // Air from the left reaches as far as the ball lets it: to the seal line of a seat,
-// or up to the ball in mid-stroke; from the right, the same mirrored.
+// or up to the ball in mid-stroke; from the right, the same mirrored. Without air
+// every space is at atmospheric pressure.
 AirColour airOf(const Frame &frame)
 {
+    if (!frame.air)
+        return noPressure();
     const double x = ballCentre(frame.ball);
-    const bool fromLeft = frame.air == Side::Left;
+    const bool fromLeft = *frame.air == Side::Left;
     switch (frame.ball) {
     case Ball::OnLeftSeat:
         return fromLeft ? redBetween(INT_MIN, int(ballSealLine(leftSeat, ballRadius)))
@@ -144,14 +161,14 @@ AirColour airOf(const Frame &frame)
     case Ball::Middle:
         return fromLeft ? redBetween(INT_MIN, int(x - ballRadius)) : redBetween(int(x + ballRadius), INT_MAX);
     }
-    return redBetween(INT_MIN, INT_MIN);
+    return noPressure();
 }
 
 // The outlet gets the air once the ball has closed the other inlet; until then
 // it empties back through that inlet.
 bool outletFed(const Frame &frame)
 {
-    return frame.ball == (frame.air == Side::Left ? Ball::OnRightSeat : Ball::OnLeftSeat);
+    return frame.air && frame.ball == (*frame.air == Side::Left ? Ball::OnRightSeat : Ball::OnLeftSeat);
 }
 
 QImage draw(int index, QSize size)
@@ -168,7 +185,8 @@ QImage draw(int index, QSize size)
 
     PicturePainter p(&picture);
     drawBall(p, QPointF(ballCentre(frame.ball), axis - 0.5), ballRadius);
-    drawPressureInlet(p, body, axis, frame.air);
+    if (frame.air)
+        drawPressureInlet(p, body, axis, *frame.air);
     drawOutletMark(p, QPoint(outletX, body.top()), outletFed(frame));
     return picture;
 }
@@ -192,28 +210,30 @@ const QRect rightChamber(QPoint(276, axis - 35), QPoint(330, axis + 34));
 constexpr int travel = 12;
 const DiscShuttle middle{leftChamber.right() - travel - 11, rightChamber.left() + travel + 11, axis, 12, 46, 8};
 
-enum class Air { Both, Left, Right };
+enum class Air { None, Both, Left, Right };
 
 struct Frame {
     Air air;
     int shift;          // the shuttle's move to the right from the middle
 };
 
-// Frames 0 and 3 are the same picture. Air from one side only leaves A without
-// pressure, so only air from both sides leaves it with an arrow.
+// With the circuit on the page: both buttons released, the left one alone, both,
+// the right one alone. Air from one side only leaves A without pressure, so only
+// air from both sides leaves it with an arrow.
 const Frame frames[6] = {
-    {Air::Both, 0}, {Air::Left, travel / 2}, {Air::Left, travel},
+    {Air::None, 0}, {Air::Left, travel / 2}, {Air::Left, travel},
     {Air::Both, 0}, {Air::Right, -travel / 2}, {Air::Right, -travel},
 };
 
 AirColour airOf(Air air)
 {
     switch (air) {
+    case Air::None: return noPressure();
     case Air::Both: return redBetween(INT_MIN, INT_MAX);
     case Air::Left: return redBetween(INT_MIN, leftChamber.right());
     case Air::Right: return redBetween(rightChamber.left(), INT_MAX);
     }
-    return redBetween(INT_MIN, INT_MIN);
+    return noPressure();
 }
 
 QImage draw(int index, QSize size)
@@ -235,9 +255,9 @@ QImage draw(int index, QSize size)
     shuttle.left += frame.shift;
     shuttle.right += frame.shift;
     drawDiscShuttle(p, shuttle);
-    if (frame.air != Air::Right)
+    if (frame.air == Air::Both || frame.air == Air::Left)
         drawPressureInlet(p, body, axis, Side::Left);
-    if (frame.air != Air::Left)
+    if (frame.air == Air::Both || frame.air == Air::Right)
         drawPressureInlet(p, body, axis, Side::Right);
     drawOutletMark(p, QPoint(outletX, body.top()), frame.air == Air::Both);
     return picture;

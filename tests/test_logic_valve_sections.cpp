@@ -4,7 +4,6 @@
 // standing still, and every drawing inside the box that shows it.
 #include "PictureChecks.h"
 
-#include <QFile>
 #include <QImage>
 #include <QtTest>
 
@@ -80,6 +79,72 @@ QString framed(const Section &s, int frame, const char *what)
     return QStringLiteral("%1 frame %2: %3").arg(QString::fromUtf8(s.control)).arg(frame).arg(QLatin1String(what));
 }
 
+
+// ---- Section and circuit at the same second ------------------------------------
+
+enum class Piston { GoesIn, StandsStill, GoesOut };
+
+// One second of the page's story, as a pneumatics teacher tells it: which inlets of
+// the valve have air (the buttons pressed in the circuit), whether air passes on to
+// the cylinder, and how the piston moves since the second before.
+struct Moment {
+    const char *fed;   // "L", "R", "LR" or ""
+    bool passes;
+    Piston piston;
+};
+
+// The button pressed, the air lifts the ball and drives the piston out; released,
+// the cylinder empties through the bypass.
+constexpr Moment kNonReturnStory[6] = {
+    {"", false, Piston::GoesIn},      {"L", true, Piston::GoesOut}, {"L", true, Piston::GoesOut},
+    {"L", true, Piston::GoesOut},     {"L", true, Piston::GoesOut}, {"L", true, Piston::GoesOut},
+};
+
+// Either button alone: its air first drives the ball over to the other seat, then
+// reaches the cylinder; released, the cylinder springs back in.
+constexpr Moment kShuttleStory[6] = {
+    {"", false, Piston::GoesIn},     {"L", false, Piston::StandsStill}, {"L", true, Piston::GoesOut},
+    {"", false, Piston::GoesIn},     {"R", false, Piston::StandsStill}, {"R", true, Piston::GoesOut},
+};
+
+// One button alone closes its own side; only both together reach the cylinder.
+constexpr Moment kTwoPressureStory[6] = {
+    {"", false, Piston::StandsStill}, {"L", false, Piston::StandsStill}, {"L", false, Piston::StandsStill},
+    {"LR", true, Piston::GoesOut},    {"R", false, Piston::GoesIn},      {"R", false, Piston::GoesIn},
+};
+
+QString fedFrom(bool left, bool right)
+{
+    return QString(left ? "L" : "") + QString(right ? "R" : "");
+}
+
+struct Reading {
+    QString fed;
+    bool passes;
+};
+
+// The circuits on these pages: the inlet lines from the buttons' valves, the outlet
+// line, the piston; and on the non-return page the line from the button's valve up
+// to the non-return valve, and that valve passing air (purple).
+constexpr QPoint kCircuitLeftLine(56, 150);
+constexpr QPoint kCircuitRightLine(184, 150);
+constexpr QPoint kCircuitOutletLine(120, 104);
+constexpr int kCircuitPistonRow = 42;
+constexpr QPoint kCheckInletLine(86, 160);
+constexpr QRect kCheckValveArea(76, 100, 21, 42);
+constexpr int kCheckPistonRow = 30;
+constexpr QRgb kPurple = qRgb(198, 0, 198);
+constexpr QRgb kPistonGrey = qRgb(132, 132, 132);
+
+// A channel steps to the second of the minute modulo its frame count.
+int framesIn(const QString &page, const QString &control)
+{
+    for (const PictureArray &array : pictureArrays())
+        if (array.page == page && array.control == control)
+            return array.frames;
+    qFatal("no frame array %s", qPrintable(control));
+}
+
 } // namespace
 
 class TestLogicValveSections final : public QObject {
@@ -91,6 +156,8 @@ private slots:
     void nonReturnOpensStepByStep();
     void shuttleBallClosesTheInletWithoutAir();
     void twoPressureValvePassesAirOnlyFromBothSides();
+    void sectionAndCircuitAgreeEverySecond_data();
+    void sectionAndCircuitAgreeEverySecond();
 };
 
 // The boxes cut the pictures' bottom rows, and on the shuttle and two-pressure pages
@@ -128,15 +195,19 @@ void TestLogicValveSections::bodyStaysInPlace()
     }
 }
 
-// The ball leaves its seat a little more in every frame; the red air follows it
-// from behind the ball at first to the outlet at last.
+// At rest no air comes and the ball sits on its seat. Then the ball leaves its seat
+// a little more in every frame; the red air follows it from behind the ball at
+// first to the outlet at last.
 void TestLogicValveSections::nonReturnOpensStepByStep()
 {
     const Section &s = kNonReturn;
     const QList<QImage> frames = framesOf(s);
-    int ball = -1;
+    QVERIFY(!contains(frames[0], Red));
+    QCOMPARE(leftInlet(s, frames[0]), Blue);
+    QVERIFY(!arrowIntoLeft(s, frames[0]));
+    int ball = partLeft(s, frames[0]);
     int redReach = -1;
-    for (int frame = 0; frame < 6; ++frame) {
+    for (int frame = 1; frame < 6; ++frame) {
         const QImage &picture = frames[frame];
         const int ballNow = partLeft(s, picture);
         QVERIFY2(ballNow > ball, qPrintable(framed(s, frame, "the ball has not moved right")));
@@ -148,11 +219,6 @@ void TestLogicValveSections::nonReturnOpensStepByStep()
         QVERIFY(arrowIntoLeft(s, picture));
         QCOMPARE(rightPort(s, picture), frame == 5 ? Red : Blue);
     }
-
-    // Closed: no red anywhere right of the ball's centre.
-    const int centre = (partLeft(s, frames[0]) + partRight(s, frames[0])) / 2;
-    const QRect beyondBall(QPoint(centre, 0), QPoint(frames[0].width() - 1, frames[0].height() - 1));
-    QVERIFY(!coloursIn(frames[0], beyondBall).contains(Red));
     // Open: no blue left anywhere.
     QVERIFY(!contains(frames[5], Blue));
 }
@@ -161,21 +227,24 @@ void TestLogicValveSections::shuttleBallClosesTheInletWithoutAir()
 {
     const Section &s = kShuttle;
     const QList<QImage> frames = framesOf(s);
-    // Frames 0-2: air from the left; 3-5: air from the right. Between them the ball
-    // crosses from one seat to the other, through the middle under the outlet.
-    const QString airFromLeft = QStringLiteral("yyynnn");
+    // Frames 0 and 3: no air; 1-2: air from the left; 4-5: air from the right.
+    // Between them the ball crosses from one seat to the other, through the middle
+    // under the outlet.
+    const QString airFrom = QStringLiteral("-LL-RR");
     const QString outletRed = QStringLiteral("nnynny");
     for (int frame = 0; frame < 6; ++frame) {
         const QImage &picture = frames[frame];
-        const bool left = airFromLeft[frame] == u'y';
+        const bool left = airFrom[frame] == u'L';
+        const bool right = airFrom[frame] == u'R';
         QCOMPARE(leftInlet(s, picture), left ? Red : Blue);
-        QCOMPARE(rightPort(s, picture), left ? Blue : Red);
+        QCOMPARE(rightPort(s, picture), right ? Red : Blue);
         QCOMPARE(topOutlet(s, picture), outletRed[frame] == u'y' ? Red : Blue);
         QCOMPARE(arrowIntoLeft(s, picture), left);
-        QCOMPARE(arrowIntoRight(s, picture), !left);
+        QCOMPARE(arrowIntoRight(s, picture), right);
         // Air leaves A, with an arrow, only once the ball has closed the other inlet.
         QVERIFY2(arrowAboveOutlet(s, picture) == (outletRed[frame] == u'y'), qPrintable(framed(s, frame, "arrow above A")));
     }
+    QVERIFY(!contains(frames[0], Red) && !contains(frames[3], Red));
     const auto ballCentre = [&](int frame) { return (partLeft(s, frames[frame]) + partRight(s, frames[frame])) / 2; };
     QCOMPARE(ballCentre(0), ballCentre(5));
     QCOMPARE(ballCentre(2), ballCentre(3));
@@ -190,14 +259,12 @@ void TestLogicValveSections::twoPressureValvePassesAirOnlyFromBothSides()
     const Section &s = kTwoPressure;
     const QList<QImage> frames = framesOf(s);
 
-    QFile first(QStringLiteral(VENTIRO_SOURCE_DIR "/resources/pictures/") + nameOf(s, 0));
-    QFile fourth(QStringLiteral(VENTIRO_SOURCE_DIR "/resources/pictures/") + nameOf(s, 3));
-    QVERIFY(first.open(QIODevice::ReadOnly) && fourth.open(QIODevice::ReadOnly));
-    QCOMPARE(first.readAll(), fourth.readAll());
-
-    // Both inlets: all red, a P arrow at each end and air leaving A.
-    QVERIFY(!contains(frames[0], Blue));
-    QVERIFY(arrowIntoLeft(s, frames[0]) && arrowIntoRight(s, frames[0]) && arrowAboveOutlet(s, frames[0]));
+    // At rest no air at either inlet; both inlets: all red, a P arrow at each end
+    // and air leaving A.
+    QVERIFY(!contains(frames[0], Red));
+    QVERIFY(!arrowIntoLeft(s, frames[0]) && !arrowIntoRight(s, frames[0]) && !arrowAboveOutlet(s, frames[0]));
+    QVERIFY(!contains(frames[3], Blue));
+    QVERIFY(arrowIntoLeft(s, frames[3]) && arrowIntoRight(s, frames[3]) && arrowAboveOutlet(s, frames[3]));
     // One inlet: only that end red; the outlet without pressure.
     for (int frame : {1, 2, 4, 5}) {
         const bool left = frame < 3;
@@ -210,8 +277,9 @@ void TestLogicValveSections::twoPressureValvePassesAirOnlyFromBothSides()
     }
 
     // The shuttle moves away from the inlet with air, step by step, equally far
-    // either way.
+    // either way, from the middle where it stands at rest and with both inlets fed.
     const auto shuttleAt = [&](int frame) { return partLeft(s, frames[frame]); };
+    QCOMPARE(shuttleAt(3), shuttleAt(0));
     QVERIFY(shuttleAt(0) < shuttleAt(1) && shuttleAt(1) < shuttleAt(2));
     QVERIFY(shuttleAt(0) > shuttleAt(4) && shuttleAt(4) > shuttleAt(5));
     QCOMPARE(shuttleAt(2) - shuttleAt(0), shuttleAt(0) - shuttleAt(5));
@@ -236,6 +304,67 @@ void TestLogicValveSections::twoPressureValvePassesAirOnlyFromBothSides()
     QCOMPARE(gapBehindDisc(frames[5], false), QSet<QRgb>{Black});
     QVERIFY(gapBehindDisc(frames[1], true).contains(Red));
     QVERIFY(gapBehindDisc(frames[4], false).contains(Red));
+}
+
+void TestLogicValveSections::sectionAndCircuitAgreeEverySecond_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::newRow("non-return") << 0;
+    QTest::newRow("shuttle") << 1;
+    QTest::newRow("two-pressure") << 2;
+}
+
+// With both animations running, each second the valve in section and the circuit
+// tell the same moment: the same inlets have air, air passes on in both or in
+// neither, and the piston moves as the table says.
+void TestLogicValveSections::sectionAndCircuitAgreeEverySecond()
+{
+    QFETCH(int, page);
+    const Section &s = *kSections[page];
+    const Moment *story = page == 0 ? kNonReturnStory : page == 1 ? kShuttleStory : kTwoPressureStory;
+    const QString pageName = QString::fromUtf8(s.page);
+    const QString circuit = QString::fromUtf8(page == 0 ? "picCircuitAntiretorn"
+                                              : page == 1 ? "picCircuitSelectora" : "picCircuitSimultaneïtat");
+    const int sectionFrames = framesIn(pageName, QString::fromUtf8(s.control));
+    const int circuitFrames = framesIn(pageName, circuit);
+
+    const QList<QImage> sections = framesOf(s);
+    int seated = INT_MAX;  // the non-return valve's ball on its seat: furthest left
+    for (const QImage &picture : sections)
+        seated = qMin(seated, partLeft(s, picture));
+    const auto sectionReading = [&](const QImage &picture) -> Reading {
+        if (page == 0)
+            return {fedFrom(leftInlet(s, picture) == Red, false), partLeft(s, picture) > seated};
+        return {fedFrom(leftInlet(s, picture) == Red, rightPort(s, picture) == Red), topOutlet(s, picture) == Red};
+    };
+    const auto circuitReading = [&](const QImage &picture) -> Reading {
+        if (page == 0)
+            return {fedFrom(picture.pixel(kCheckInletLine) == Red, false),
+                    coloursIn(picture, kCheckValveArea).contains(kPurple)};
+        return {fedFrom(picture.pixel(kCircuitLeftLine) == Red, picture.pixel(kCircuitRightLine) == Red),
+                picture.pixel(kCircuitOutletLine) == Red};
+    };
+    QList<int> pistons;
+    for (int frame = 0; frame < circuitFrames; ++frame)
+        pistons << firstInRow(committedFrame(pageName, circuit, frame), page == 0 ? kCheckPistonRow : kCircuitPistonRow,
+                              kPistonGrey);
+
+    for (int second = 0; second < 60; ++second) {
+        const Moment &moment = story[second % 6];
+        const int sectionFrame = second % sectionFrames;
+        const int circuitFrame = second % circuitFrames;
+        const QString where = QStringLiteral("%1 second %2: section frame %3, circuit frame %4")
+                                  .arg(pageName).arg(second).arg(sectionFrame).arg(circuitFrame);
+        const Reading inSection = sectionReading(sections[sectionFrame]);
+        const Reading inCircuit = circuitReading(committedFrame(pageName, circuit, circuitFrame));
+        QVERIFY2(inSection.fed == QLatin1String(moment.fed), qPrintable(where + ": air in the section"));
+        QVERIFY2(inCircuit.fed == QLatin1String(moment.fed), qPrintable(where + ": buttons in the circuit"));
+        QVERIFY2(inSection.passes == moment.passes, qPrintable(where + ": air passing in the section"));
+        QVERIFY2(inCircuit.passes == moment.passes, qPrintable(where + ": air passing in the circuit"));
+        const int moved = pistons[circuitFrame] - pistons[(second + 59) % 60 % circuitFrames];
+        const Piston way = moved > 0 ? Piston::GoesOut : moved < 0 ? Piston::GoesIn : Piston::StandsStill;
+        QVERIFY2(way == moment.piston, qPrintable(where + ": the piston"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLogicValveSections)

@@ -284,8 +284,6 @@ void TestPictures::onlyTheKnownPairsAreIdentical()
 {
     const QSet<QPair<QString, QString>> allowed = {
         {QStringLiteral("frmCompressorDePaletes/ImgSimbol.gif"), QStringLiteral("frmCompressorDePistons/ImgSimbol.gif")},
-        {QStringLiteral("frmSimultaneïtat/picVàlvulaSimultaneïtat_0.gif"),
-         QStringLiteral("frmSimultaneïtat/picVàlvulaSimultaneïtat_3.gif")},
         // The limiting valve stays shut for both seconds the cylinder runs out, and the
         // flow control circuit is at rest both before the stroke and after the return.
         {QStringLiteral("frmLimitadora/picVàlvulaLimit_1.gif"), QStringLiteral("frmLimitadora/picVàlvulaLimit_2.gif")},

@@ -4,6 +4,7 @@
 // lettered ports the air joins at rest and pressed, the same as in the circuit.
 #include "Canvas.h"
 #include "DrawingBasics.h"
+#include "PageRegistry.h"
 #include "PictureChecks.h"
 
 #include <QGuiApplication>
@@ -125,10 +126,62 @@ constexpr QPoint kCircuitLineA(109, 140);
 constexpr QPoint kCircuitLineB(139, 140);
 constexpr QPoint kCircuitExhaustT(109, 215);
 constexpr QPoint kCircuitExhaustR(139, 215);
+constexpr int kCircuitValveTopRow = 156;   // crosses the valve above its spring
+constexpr int kCircuitPistonRow = 51;      // inside the barrel, above the rod
+constexpr QRgb kPistonGrey = qRgb(132, 132, 132);
 
 QImage circuitFrame(const char *page, const char *control, int frame)
 {
     return committedFrame(QString::fromUtf8(page), QString::fromUtf8(control), frame);
+}
+
+
+// ---- Section and circuit at the same second ------------------------------------
+
+// What the valve in section shows: at rest (P to B, A exhausted, the button out),
+// crossing over while the button goes in (the lands over A and B, A still holding
+// its exhaust air), fully in (P to A, B exhausted), crossing back once released (A
+// still holding its pressure).
+enum class Spool { AtRest, CrossingIn, In, CrossingBack, Unclear };
+
+enum class Piston { GoesIn, StandsStill, GoesOut };
+
+// One second of a press and release, as a pneumatics teacher tells it: the button
+// pressed and held for three seconds, released for three. While the lands cover A
+// and B no air reaches the cylinder, so its piston stands still for that second.
+struct Moment {
+    Spool spool;
+    bool pressed;   // the button of the valve in the circuit
+    Piston piston;  // since the second before
+};
+
+constexpr Moment kPressAndRelease[6] = {
+    {Spool::AtRest, false, Piston::GoesIn},
+    {Spool::CrossingIn, true, Piston::StandsStill},
+    {Spool::In, true, Piston::GoesOut},
+    {Spool::In, true, Piston::GoesOut},
+    {Spool::CrossingBack, false, Piston::StandsStill},
+    {Spool::AtRest, false, Piston::GoesIn},
+};
+
+// A channel steps to the second of the minute modulo its frame count.
+int framesIn(const char *page, const char *control)
+{
+    for (const PictureArray &array : pictureArrays())
+        if (array.page == QString::fromUtf8(page) && array.control == QString::fromUtf8(control))
+            return array.frames;
+    qFatal("no frame array %s", control);
+}
+
+// The left edge, in pixels, of the box the page shows this frame in.
+int boxLeft(const char *page, const char *control, int frame)
+{
+    const PageContent content = findRegistryEntry(QString::fromUtf8(page))->content();
+    for (const ControlRecord &record : content.description.controls)
+        if (const auto *box = std::get_if<PictureBoxRecord>(&record))
+            if (box->name == QString::fromUtf8(control) && box->index == frame)
+                return box->rect.left / 15;
+    qFatal("no frame %d of %s", frame, control);
 }
 
 } // namespace
@@ -141,9 +194,11 @@ private slots:
     void redAndBlueAppearWhereAirIsDescribed_data();
     void redAndBlueAppearWhereAirIsDescribed();
     void bodyStaysInPlace();
-    void spoolAndButtonTravelLeft();
+    void spoolAndButtonTravelTogether();
     void portsChangeOverWhenSwitched();
     void lettersJoinAsInTheCircuit();
+    void sectionAndCircuitAgreeEverySecond_data();
+    void sectionAndCircuitAgreeEverySecond();
 };
 
 void TestValveSections::picturesHaveTheirCatalogueSizes()
@@ -212,20 +267,27 @@ void TestValveSections::bodyStaysInPlace()
 }
 
 // The left face of the spool (where the spring ends) and the push button's far
-// end both move left from frame to frame: the spring shortens as the button goes in.
-void TestValveSections::spoolAndButtonTravelLeft()
+// end move together: the spring shortens as the button goes in. The 3/2 valve goes
+// in from frame to frame; the 4/2 and 5/2 valves go in and come back out again.
+void TestValveSections::spoolAndButtonTravelTogether()
 {
-    for (const Section &section : kSections) {
+    const char *ways[] = {"+++++", "+++--", "+++--"};  // frames 1 to 5 against the frame before
+    for (int v = 0; v < 3; ++v) {
+        const Section &section = kSections[v];
         const QList<QImage> frames = framesOf(section);
-        int spool = INT_MAX;
-        int button = INT_MAX;
+        int spool = 0;
+        int button = 0;
         for (int frame = 0; frame < 6; ++frame) {
+            const QString where = QStringLiteral("%1 frame %2").arg(section.control).arg(frame);
             const int spoolNow = firstInRow(frames[frame], section.axisRow, kPartGrey);
             const int buttonNow = lastInRow(frames[frame], section.axisRow, kPartGrey);
-            QVERIFY(spoolNow > section.body.left() && buttonNow > section.body.right());
-            QVERIFY2(spoolNow < spool && buttonNow < button,
-                     qPrintable(QString("%1 frame %2 has not moved").arg(section.control).arg(frame)));
-            QCOMPARE(spool == INT_MAX ? 0 : spool - spoolNow, button == INT_MAX ? 0 : button - buttonNow);
+            QVERIFY2(spoolNow > section.body.left() && buttonNow > section.body.right(), qPrintable(where));
+            if (frame > 0) {
+                QVERIFY2(spool - spoolNow == button - buttonNow, qPrintable(where));
+                const char way = ways[v][frame - 1];
+                QVERIFY2(way == '+' ? spoolNow < spool : way == '-' ? spoolNow > spool : spoolNow == spool,
+                         qPrintable(where));
+            }
             spool = spoolNow;
             button = buttonNow;
         }
@@ -243,26 +305,28 @@ void TestValveSections::portsChangeOverWhenSwitched()
     QCOMPARE(portAir(v32, f32[5], 210, Side::Top), Red);        // P to A
     QCOMPARE(portAir(v32, f32[5], 244, Side::Bottom), White);   // R closed
 
-    // 4/2 (T, A, P, B along the bottom): a port the lands cover keeps its air.
+    // 4/2 (T, A, P, B along the bottom): a port the lands cover keeps its air, the
+    // exhaust on the way in (frame 1), the pressure on the way back (frame 4).
     const Section &v42 = kSections[1];
     const QList<QImage> f42 = framesOf(v42);
-    for (int frame : {2, 3, 4}) {
-        QCOMPARE(portAir(v42, f42[frame], 150, Side::Bottom), Blue);   // A, cut off after emptying
-        QCOMPARE(portAir(v42, f42[frame], 275, Side::Bottom), Red);    // B, cut off under pressure
-        QCOMPARE(portAir(v42, f42[frame], 215, Side::Bottom), Red);    // P
+    for (int frame : {1, 4}) {
+        const bool goingIn = frame == 1;
+        QCOMPARE(portAir(v42, f42[frame], 150, Side::Bottom), goingIn ? Blue : Red);   // A
+        QCOMPARE(portAir(v42, f42[frame], 275, Side::Bottom), goingIn ? Red : Blue);   // B
+        QCOMPARE(portAir(v42, f42[frame], 215, Side::Bottom), Red);                    // P
     }
     for (const QImage &frame : f42)
         QCOMPARE(portAir(v42, frame, 85, Side::Bottom), Blue);  // T
 
-    // 5/2 (R, P, T below): in mid travel P is closed, B empties through R, and A,
-    // cut off, holds its exhaust air.
+    // 5/2 (R, P, T below): in mid travel P is closed, B is open to R, and A, cut
+    // off, holds its exhaust air on the way in and its pressure on the way back.
     const Section &v52 = kSections[2];
     const QList<QImage> f52 = framesOf(v52);
-    for (int frame : {2, 3}) {
+    for (int frame : {1, 4}) {
         QCOMPARE(portAir(v52, f52[frame], 213, Side::Bottom), Red);    // P up to the middle land
         QCOMPARE(portAir(v52, f52[frame], 168, Side::Top), Blue);      // B
         QCOMPARE(portAir(v52, f52[frame], 142, Side::Bottom), Blue);   // R
-        QCOMPARE(portAir(v52, f52[frame], 266, Side::Top), Blue);      // A
+        QCOMPARE(portAir(v52, f52[frame], 266, Side::Top), frame == 1 ? Blue : Red);  // A
         QCOMPARE(portAir(v52, f52[frame], 300, Side::Bottom), White);  // T closed
     }
 }
@@ -287,7 +351,7 @@ void TestValveSections::lettersJoinAsInTheCircuit()
         const bool fiveWay = page.section == 2;
         for (const bool pressed : {false, true}) {
             const QString where = QStringLiteral("%1 %2").arg(section.control, pressed ? "pressed" : "at rest");
-            const QHash<QString, QRgb> air = airByLetter(section, frameOf(section, pressed ? 5 : 0), page.ports);
+            const QHash<QString, QRgb> air = airByLetter(section, frameOf(section, pressed ? 3 : 0), page.ports);
             const QSet<QString> letters = fiveWay ? QSet<QString>{"A", "B", "P", "R", "T"}
                                                   : QSet<QString>{"A", "B", "P", "T"};
             QCOMPARE(QSet<QString>(air.keyBegin(), air.keyEnd()), letters);
@@ -295,7 +359,7 @@ void TestValveSections::lettersJoinAsInTheCircuit()
             QVERIFY2(air[pressed ? "A" : "B"] == Red, qPrintable(where));
             QVERIFY2(air[pressed ? "B" : "A"] == Blue, qPrintable(where));
 
-            const QImage circuit = circuitFrame(section.page, page.circuit, pressed ? 1 : 0);
+            const QImage circuit = circuitFrame(section.page, page.circuit, pressed ? 3 : 0);
             QVERIFY2(circuit.pixel(kCircuitLineA) == air["A"], qPrintable(where + ": line A"));
             QVERIFY2(circuit.pixel(kCircuitLineB) == air["B"], qPrintable(where + ": line B"));
             if (fiveWay) {
@@ -308,6 +372,72 @@ void TestValveSections::lettersJoinAsInTheCircuit()
                 QVERIFY2(air["T"] == Blue, qPrintable(where));
             }
         }
+    }
+}
+
+void TestValveSections::sectionAndCircuitAgreeEverySecond_data()
+{
+    QTest::addColumn<int>("section");
+    QTest::addColumn<QString>("circuit");
+    QTest::addColumn<QPoint>("portA");   // x of the section's port A, and 0 below or 1 on top
+    QTest::addColumn<QPoint>("portB");
+    QTest::newRow("4/2") << 1 << "picCircuit42" << QPoint(150, 0) << QPoint(275, 0);
+    QTest::newRow("5/2") << 2 << "picCircuit52" << QPoint(266, 1) << QPoint(168, 1);
+}
+
+// With both animations running, each second the valve in section and the valve in
+// the circuit tell the same moment of one press and release, and the cylinder
+// moves the way the valve sends the air.
+void TestValveSections::sectionAndCircuitAgreeEverySecond()
+{
+    QFETCH(int, section);
+    QFETCH(QString, circuit);
+    QFETCH(QPoint, portA);
+    QFETCH(QPoint, portB);
+    const Section &s = kSections[section];
+    const QByteArray control = circuit.toUtf8();
+    const int sectionFrames = framesIn(s.page, s.control);
+    const int circuitFrames = framesIn(s.page, control.constData());
+
+    const QList<QImage> sections = framesOf(s);
+    const int buttonOut = lastInRow(sections[0], s.axisRow, kPartGrey);
+    const auto spoolOf = [&](const QImage &picture) {
+        const int buttonIn = buttonOut - lastInRow(picture, s.axisRow, kPartGrey);
+        const QRgb a = portAir(s, picture, portA.x(), portA.y() ? Side::Top : Side::Bottom);
+        const QRgb b = portAir(s, picture, portB.x(), portB.y() ? Side::Top : Side::Bottom);
+        if (buttonIn <= 10)
+            return a == Blue && b == Red ? Spool::AtRest : Spool::Unclear;
+        if (buttonIn >= 48)
+            return a == Red && b == Blue ? Spool::In : Spool::Unclear;
+        return a == Blue ? Spool::CrossingIn : a == Red ? Spool::CrossingBack : Spool::Unclear;
+    };
+
+    // The circuit on the page: where the valve's left edge and the piston stand,
+    // counted from the box of frame 0. Pressed, the valve stands one square left.
+    QList<int> valveLeft;
+    QList<int> piston;
+    for (int frame = 0; frame < circuitFrames; ++frame) {
+        const QImage picture = circuitFrame(s.page, control.constData(), frame);
+        const int shift = boxLeft(s.page, control.constData(), frame) - boxLeft(s.page, control.constData(), 0);
+        valveLeft << firstInRow(picture, kCircuitValveTopRow, Black) + shift;
+        piston << firstInRow(picture, kCircuitPistonRow, kPistonGrey) + shift;
+    }
+    const int restingValve = *std::max_element(valveLeft.begin(), valveLeft.end());
+
+    for (int second = 0; second < 60; ++second) {
+        const Moment &moment = kPressAndRelease[second % 6];
+        const int sectionFrame = second % sectionFrames;
+        const int circuitFrame = second % circuitFrames;
+        const int circuitBefore = (second + 59) % 60 % circuitFrames;
+        const QString where = QStringLiteral("second %1: section frame %2, circuit frame %3")
+                                  .arg(second).arg(sectionFrame).arg(circuitFrame);
+        QVERIFY2(spoolOf(sections[sectionFrame]) == moment.spool, qPrintable(where));
+        const bool pressed = valveLeft[circuitFrame] == restingValve - 60;
+        QVERIFY2(pressed || valveLeft[circuitFrame] == restingValve, qPrintable(where));
+        QVERIFY2(pressed == moment.pressed, qPrintable(where + ": the circuit's button"));
+        const int moved = piston[circuitFrame] - piston[circuitBefore];
+        const Piston way = moved > 0 ? Piston::GoesOut : moved < 0 ? Piston::GoesIn : Piston::StandsStill;
+        QVERIFY2(way == moment.piston, qPrintable(where + ": the piston"));
     }
 }
 
