@@ -336,8 +336,9 @@ QImage drawVaneCompressor(int frame, QSize size)
 }
 
 // ---- Symbol -------------------------------------------------------------------
-// The compressor: a circle with the delivery triangle at its top pointing out, the
-// inlet line below and the drive shaft's double line to the right.
+// The compressor: a circle with the delivery triangle at its top pointing out into
+// the delivery line, the inlet line below and the drive shaft's double line to the
+// right. The triangle marks the port the air leaves by, so the line starts there.
 QImage drawCompressorSymbol(int, QSize size)
 {
     QImage picture = blankPicture(size);
@@ -348,6 +349,7 @@ QImage drawCompressorSymbol(int, QSize size)
     drawSolid(p, {polygonShape({centre + QPointF(0, 2 - radius), centre + QPointF(9, 13 - radius),
                                 centre + QPointF(-9, 13 - radius)})},
               Colour::White);
+    p.fillRect(QRect(67, 37 - int(radius) - 11, 2, 11), QColor::fromRgb(Colour::Black));
     p.fillRect(QRect(67, 37 + int(radius), 2, 11), QColor::fromRgb(Colour::Black));
     for (int row : {34, 39})
         p.fillRect(QRect(68 + int(radius), row, 16, 1), QColor::fromRgb(Colour::Black));

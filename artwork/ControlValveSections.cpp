@@ -111,11 +111,12 @@ constexpr PortFlow Out = PortFlow::Out;
 constexpr int half = travel / 2;
 
 // Frames 0 to 2: P is fed; the seal closes R and air folds its lip on the way to A.
+// In frame 0 the seal still closes P, so nothing leaves at A yet: no arrow there.
 // Frames 3 to 5: P is exhausted; the air held in A presses the seal back onto the P
 // seat and, once the seal leaves the R seat, is exhausted through R.
 const Frame frames[6] = {
     //  shift   lip          P  P side A side R  flows P, A, R   letters P, R
-    {0,      Lip::Sealing, R, B, B, B, In, Out, No, true, false},
+    {0,      Lip::Sealing, R, B, B, B, In, No,  No, true, false},
     {half,   Lip::Folded,  R, R, B, B, In, Out, No, true, false},
     {travel, Lip::Folded,  R, R, R, B, In, Out, No, true, false},
     {travel, Lip::Sealing, B, B, R, B, No, In, Out, false, true},

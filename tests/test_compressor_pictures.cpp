@@ -309,6 +309,10 @@ void TestCompressorPictures::bothPagesShowTheSameSymbol()
     QCOMPARE(symbol.pixel(68, 37), White);
     QCOMPARE(symbol.pixel(68, 37 - 21), Black);
     QCOMPARE(symbol.pixel(68, 37 + 21), Black);
+    // The triangle points into the delivery line at the top; the inlet line is below.
+    QCOMPARE(symbol.pixel(68, 37 - 22 - 6), Black);
+    QCOMPARE(symbol.pixel(68, 37 + 22 + 6), Black);
+    QCOMPARE(symbol.pixel(62, 37 - 22 - 6), White);
 }
 
 QTEST_GUILESS_MAIN(TestCompressorPictures)
