@@ -245,8 +245,9 @@ QImage drawShuttleCircuit(int frame, QSize size)
 // pushes the shuttle over and closes itself off from the outlet. As on the shuttle
 // valve's circuit, the line of a button just released is blue while it empties.
 // Second by second with the section on the page: both released; the left button
-// alone, the shuttle moving over and closing; both, the piston out; the right
-// button alone, the cylinder returning through the left line.
+// alone, the shuttle moving over and closing; both, the shuttle staying over (the
+// pressures on its plates balance) while the right inlet's air puts the piston out;
+// the right button alone, the cylinder returning through the left line.
 QImage drawTwoPressureCircuit(int frame, QSize size)
 {
     constexpr Air none = Air::None;
@@ -256,7 +257,7 @@ QImage drawTwoPressureCircuit(int frame, QSize size)
         {false, false, none, empty, empty, 0, 1},
         {true, false, fill, none, empty, 0, 1},
         {true, false, fill, none, empty, 0, 2},
-        {true, true, fill, fill, fill, 68, 1},
+        {true, true, fill, fill, fill, 68, 2},
         {false, true, empty, fill, empty, 34, 1},
         {false, true, empty, fill, empty, 0, 0},
     };

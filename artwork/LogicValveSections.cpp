@@ -219,10 +219,13 @@ struct Frame {
 
 // With the circuit on the page: both buttons released, the left one alone, both,
 // the right one alone. Air from one side only leaves A without pressure, so only
-// air from both sides leaves it with an arrow.
+// air from both sides leaves it with an arrow. When the right inlet is fed too, the
+// pressures on the two discs balance and nothing moves the shuttle: it stays over
+// on the right with the left inlet closed, and the air that came last, from the
+// right, passes to A.
 const Frame frames[6] = {
     {Air::None, 0}, {Air::Left, travel / 2}, {Air::Left, travel},
-    {Air::Both, 0}, {Air::Right, -travel / 2}, {Air::Right, -travel},
+    {Air::Both, travel}, {Air::Right, -travel / 2}, {Air::Right, -travel},
 };
 
 AirColour airOf(Air air)

@@ -40,6 +40,7 @@ constexpr QPoint kRightInletLine(184, 150);
 constexpr QPoint kOutletLine(120, 104);
 constexpr QPoint kBallOnLeftSeat(95, 126);        // on the ring of the ball when it closes the left inlet
 constexpr QPoint kBallOnRightSeat(144, 126);
+constexpr int kPlateRow = 118;                    // crosses the two-pressure valve's plates and seat marks
 
 QImage frameOf(const QString &page, const QString &control, int frame)
 {
@@ -172,6 +173,20 @@ private slots:
             const int moved = columns[frame] - columns[(frame + 5) % 6];
             QVERIFY2((moved > 0 ? u'+' : moved < 0 ? u'-' : u'=') == piston[frame], qPrintable(where));
         }
+
+        // The plates and seat marks inside the valve: the left inlet alone pushes the
+        // shuttle over; with the right one fed as well the pressures on the plates
+        // balance and it stays over, so the right inlet's air passes.
+        const auto marks = [&](int frame) {
+            const QImage picture = frameOf(kTwoPressurePage, kTwoPressureCircuit, frame);
+            QList<int> columns;
+            for (int x = 88; x <= 152; ++x)
+                if (picture.pixel(x, kPlateRow) == Black)
+                    columns << x;
+            return columns;
+        };
+        QVERIFY(marks(2) != marks(0));
+        QCOMPARE(marks(3), marks(2));
     }
 
     // Wherever the cylinder returns, its air leaves through an inlet line shown
