@@ -75,6 +75,9 @@ void Navigator::showPage(const QString &page)
 {
     PageInstance &instance = instanceOf(page);
     if (instance.window) {
+        // A page the user minimized comes back as it opened: maximized.
+        if (instance.window->isMinimized())
+            instance.window->showMaximized();
         m_frame->workspace()->setActiveSubWindow(instance.window);
         instance.window->raise();
         return;
@@ -83,6 +86,7 @@ void Navigator::showPage(const QString &page)
     window->markPictureButtons(instance.content.handlers);
     instance.window = window;
     m_frame->workspace()->addSubWindow(window);
+    window->placeRestored();
     connect(window, &PageWindow::controlEvent, this,
             [this, page](const QString &control, PageEvent event) { dispatch(page, control, event); });
     connect(window, &PageWindow::closeRequested, this, [this, page] { closePage(page); });

@@ -22,7 +22,7 @@ MissingControl::MissingControl(const QString &page, const QString &name, std::op
 }
 
 FrameBox::FrameBox(const PictureBoxRecord &record, QWidget *parent)
-    : QWidget(parent), m_record(record), m_picture(GetPicture(record.picture))
+    : QWidget(parent), m_record(record), m_picture(record.picture)
 {
     setObjectName(record.name);
     setGeometry(pixelRect(record.rect));
@@ -41,7 +41,7 @@ void FrameBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), resolveColour(m_record.background));
-    paintPicture(painter, rect(), m_picture);
+    paintPicture(painter, rect(), m_picture.image());
     for (auto child = m_record.children.crbegin(); child != m_record.children.crend(); ++child)
         paintLabel(painter, *child);
 }
@@ -71,7 +71,18 @@ PageSurface::PageSurface(const PageDescription &description, QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     for (const ControlRecord &record : description.controls)
         if (const auto *image = std::get_if<ImageRecord>(&record))
-            m_imagePictures.insert(image->name, GetPicture(image->picture));
+            m_imagePictures.try_emplace(image->name, image->picture);
+}
+
+QSize PageSurface::sizeHint() const
+{
+    return pixelRect(m_description.clientRect).size();
+}
+
+void PageSurface::releasePictures()
+{
+    for (auto &[name, picture] : m_imagePictures)
+        picture.release();
 }
 
 void PageSurface::paintEvent(QPaintEvent *)
@@ -84,7 +95,7 @@ void PageSurface::paintEvent(QPaintEvent *)
         if (const auto *label = std::get_if<LabelRecord>(&*record))
             paintLabel(painter, *label);
         else if (const auto *image = std::get_if<ImageRecord>(&*record))
-            paintPicture(painter, pixelRect(image->rect), m_imagePictures.value(image->name));
+            paintPicture(painter, pixelRect(image->rect), m_imagePictures.at(image->name).image());
         else if (const auto *line = std::get_if<LineRecord>(&*record))
             paintLine(painter, *line);
     }
@@ -113,14 +124,7 @@ PageWindow::PageWindow(const PageDescription &description, QWidget *parent)
     setObjectName(m_description.name);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(m_description.caption);
-    if (!m_description.icon.isEmpty()) {
-        setWindowIcon(QIcon(QPixmap::fromImage(GetPicture(m_description.icon))));
-    } else {
-        // A page without an icon shows none (rather than the toolkit's own logo).
-        QPixmap blank(16, 16);
-        blank.fill(Qt::transparent);
-        setWindowIcon(QIcon(blank));
-    }
+    setWindowIcon(pageIcon(m_description.icon));
     m_surface = new PageSurface(m_description, this);
     m_surface->setObjectName(m_description.name + QStringLiteral("_surface"));
     setWidget(m_surface);
@@ -231,6 +235,13 @@ QList<QPushButton *> PageWindow::buttonsInTabOrder() const
     return {buttons.begin(), buttons.end()};
 }
 
+void PageWindow::placeRestored()
+{
+    const QRect client = pixelRect(m_description.clientRect);
+    resize(sizeHint().expandedTo(client.size()));
+    move(client.topLeft());
+}
+
 void PageWindow::focusFirstButton()
 {
     const QList<QPushButton *> buttons = buttonsInTabOrder();
@@ -253,6 +264,9 @@ void PageWindow::shutDown()
     qDeleteAll(m_timers);
     m_timers.clear();
     hide();
+    for (FrameBox *box : std::as_const(m_boxes))
+        box->releasePicture();
+    m_surface->releasePictures();
     deleteLater();
 }
 

@@ -2,6 +2,7 @@
 
 #include "Handlers.h"
 #include "PageDescription.h"
+#include "Pictures.h"
 
 #include <QHash>
 #include <QImage>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTimer>
+#include <map>
 #include <stdexcept>
 
 class PageSurface;
@@ -30,7 +32,9 @@ class FrameBox : public QWidget {
 public:
     FrameBox(const PictureBoxRecord &record, QWidget *parent);
     const PictureBoxRecord &record() const { return m_record; }
-    const QImage &picture() const { return m_picture; }
+    // The picture is decoded when the frame is first painted, not when it is built.
+    bool isPictureDecoded() const { return m_picture.isDecoded(); }
+    void releasePicture() { m_picture.release(); }
     // The box's own Visible flag (true even while the page itself is not yet shown).
     bool visibleFlag() const { return !isHidden(); }
     void setVisibleFlag(bool visible);
@@ -40,7 +44,7 @@ protected:
 
 private:
     PictureBoxRecord m_record;
-    QImage m_picture;
+    HeldPicture m_picture;
 };
 
 // A standard push button that also answers Enter while it has the focus.
@@ -85,6 +89,11 @@ public:
     void shutDown();
     bool isShutDown() const { return m_shutDown; }
 
+    // Gives the window the geometry it takes when restored from maximized: its
+    // whole client area, at the place and size the description gives. Called once
+    // the window is in the workspace, where its frame and title bar are known.
+    void placeRestored();
+
     // Puts the keyboard focus on the first button in tab order.
     void focusFirstButton();
 
@@ -119,6 +128,9 @@ class PageSurface : public QWidget {
 public:
     PageSurface(const PageDescription &description, QWidget *parent);
     const PageDescription &description() const { return m_description; }
+    // The page's client size when it is not maximized.
+    QSize sizeHint() const override;
+    void releasePictures();
 
     bool isPictureButton(const QString &image) const { return m_pictureButtons.contains(image); }
     void setPictureButtons(const QSet<QString> &images) { m_pictureButtons = images; }
@@ -134,6 +146,6 @@ protected:
 
 private:
     const PageDescription &m_description;
-    QHash<QString, QImage> m_imagePictures;
+    std::map<QString, HeldPicture> m_imagePictures;
     QSet<QString> m_pictureButtons;
 };

@@ -1,8 +1,39 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
 // The decoded picture resource of that name ("frmValvula32/picVàlvula32_1.gif"),
 // embedded in the program; a null image if there is none.
 QImage GetPicture(const QString &name);
+
+// A picture a control holds while it is shown: decoded on the first call to
+// image(), in the pixel format the screen paints fastest, and released with the
+// control (or earlier, with release()). Pictures are never cached between
+// openings, so the number held at any moment is what the open pages hold.
+class HeldPicture {
+public:
+    explicit HeldPicture(QString name = {}) : m_name(std::move(name)) {}
+    ~HeldPicture() { release(); }
+    HeldPicture(const HeldPicture &) = delete;
+    HeldPicture &operator=(const HeldPicture &) = delete;
+
+    const QString &name() const { return m_name; }
+    const QImage &image();
+    bool isDecoded() const { return m_decoded; }
+    void release();
+
+    // How many pictures are decoded and held right now, program-wide.
+    static int heldCount();
+
+private:
+    QString m_name;
+    QImage m_image;
+    bool m_decoded = false;
+};
+
+// A page window's icon: made once per picture and shared by every window that
+// shows it; an empty name gives one shared blank icon (so a page without an icon
+// shows none rather than the toolkit's logo).
+QIcon pageIcon(const QString &name);
