@@ -3,6 +3,7 @@
 #include "MainFrame.h"
 #include "MainFrameDescription.h"
 #include "PageWindow.h"
+#include "Pictures.h"
 
 #include <QMdiArea>
 #include <cstdio>
@@ -27,6 +28,7 @@ void Navigator::startUp()
 {
     // The home page is the program's start-up object; being a child of the main
     // frame, it brings the frame up first.
+    shareStandardIcons();
     buildFrame();
     m_frame->show();
     m_frame->activateWindow();

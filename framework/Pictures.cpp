@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QApplication>
 #include <QPixmap>
+#include <QProxyStyle>
 
 static int heldPictures = 0;
 
@@ -60,4 +62,28 @@ QIcon pageIcon(const QString &name)
         pixmap = QPixmap::fromImage(GetPicture(name));
     }
     return *icons.insert(name, QIcon(pixmap));
+}
+
+namespace {
+class SharedIconStyle final : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const override
+    {
+        // An icon holds pixmaps for every size and screen it is asked for, so
+        // one per kind serves every widget.
+        auto found = m_icons.constFind(icon);
+        if (found == m_icons.constEnd())
+            found = m_icons.insert(icon, QProxyStyle::standardIcon(icon, option, widget));
+        return *found;
+    }
+
+private:
+    mutable QHash<int, QIcon> m_icons;
+};
+}
+
+void shareStandardIcons()
+{
+    if (!dynamic_cast<SharedIconStyle *>(QApplication::style()))
+        QApplication::setStyle(new SharedIconStyle);
 }

@@ -37,3 +37,11 @@ private:
 // shows it; an empty name gives one shared blank icon (so a page without an icon
 // shows none rather than the toolkit's logo).
 QIcon pageIcon(const QString &name);
+
+// The toolkit's style draws the buttons of a maximized page (at the right of the
+// menu bar) and of a page's title bar with icons it makes afresh for every paint,
+// and each new icon adds its pixmaps to the toolkit's pixmap cache, so memory
+// grows with every page opened. This puts a style in front of the application's
+// that makes each standard icon once and shares it. Call once the application
+// exists; calling it again changes nothing.
+void shareStandardIcons();
