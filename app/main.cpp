@@ -4,8 +4,6 @@
 #include "Pictures.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QPixmap>
 #include <QTranslator>
 
 int main(int argc, char **argv)
@@ -17,7 +15,7 @@ int main(int argc, char **argv)
     QTranslator toolkitTexts;
     if (toolkitTexts.load(QStringLiteral(":/translations/qtbase_ca.qm")))
         QApplication::installTranslator(&toolkitTexts);
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(GetPicture(QStringLiteral("frmHidràulica/icon.ico")))));
+    QApplication::setWindowIcon(pageIcon(QStringLiteral("frmHidràulica/icon.ico")));
     SystemClock clock;
     Navigator navigator(clock, [] { QApplication::exit(0); });
     navigator.startUp();
