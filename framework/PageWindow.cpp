@@ -29,12 +29,18 @@ FrameBox::FrameBox(const PictureBoxRecord &record, QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setVisible(record.visible);
+    if (record.visible)
+        m_picture.prefetch();
 }
 
 void FrameBox::setVisibleFlag(bool visible)
 {
     if (visible != visibleFlag())
         setVisible(visible);
+    // Shown while its page is being built and loaded, the picture decodes in the
+    // background; shown by a tick, it is decoded when painted, moments later.
+    if (visible && !parentWidget()->isVisible())
+        m_picture.prefetch();
 }
 
 void FrameBox::paintEvent(QPaintEvent *)
@@ -71,7 +77,7 @@ PageSurface::PageSurface(const PageDescription &description, QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     for (const ControlRecord &record : description.controls)
         if (const auto *image = std::get_if<ImageRecord>(&record))
-            m_imagePictures.try_emplace(image->name, image->picture);
+            m_imagePictures.try_emplace(image->name, image->picture).first->second.prefetch();
 }
 
 QSize PageSurface::sizeHint() const

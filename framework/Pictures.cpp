@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QtConcurrent/QtConcurrentRun>
 
 static int heldPictures = 0;
 
@@ -15,25 +16,50 @@ QImage GetPicture(const QString &name)
     return QImage(QStringLiteral(":/pictures/") + name);
 }
 
+// Decoded once, converted to the format the screen paints fastest.
+static QImage decodeForScreen(const QString &name)
+{
+    const QImage decoded = GetPicture(name);
+    return decoded.convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
+}
+
+void HeldPicture::hold(State state)
+{
+    if (m_state == State::None)
+        ++heldPictures;
+    m_state = state;
+}
+
+void HeldPicture::prefetch()
+{
+    if (m_state != State::None || m_name.isEmpty())
+        return;
+    m_pending = QtConcurrent::run(decodeForScreen, m_name);
+    hold(State::Pending);
+}
+
 const QImage &HeldPicture::image()
 {
-    if (!m_decoded && !m_name.isEmpty()) {
+    if (m_state == State::Pending) {
+        m_image = m_pending.result();  // runs it here if no worker has started it
+        m_pending = {};
+        m_state = State::Ready;
+    } else if (m_state == State::None && !m_name.isEmpty()) {
         // A failed decode is not retried: the control shows its background.
-        const QImage decoded = GetPicture(m_name);
-        m_image = decoded.convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                    : QImage::Format_RGB32);
-        m_decoded = true;
-        ++heldPictures;
+        m_image = decodeForScreen(m_name);
+        hold(State::Ready);
     }
     return m_image;
 }
 
 void HeldPicture::release()
 {
-    if (!m_decoded)
+    if (m_state == State::None)
         return;
+    m_pending = {};  // a decode still running finishes on its own and is dropped
     m_image = QImage();
-    m_decoded = false;
+    m_state = State::None;
     --heldPictures;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFuture>
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -8,10 +9,12 @@
 // embedded in the program; a null image if there is none.
 QImage GetPicture(const QString &name);
 
-// A picture a control holds while it is shown: decoded on the first call to
-// image(), in the pixel format the screen paints fastest, and released with the
-// control (or earlier, with release()). Pictures are never cached between
-// openings, so the number held at any moment is what the open pages hold.
+// A picture a control holds while it is shown, in the pixel format the screen
+// paints fastest. It is decoded when the control is first shown: prefetch() starts
+// decoding on a worker thread (so a page's pictures decode while its window is
+// built and its texts are drawn), image() waits for it or decodes at once.
+// Released with the control, or earlier with release(). Pictures are never cached
+// between openings, so the number held at any moment is what the open pages hold.
 class HeldPicture {
 public:
     explicit HeldPicture(QString name = {}) : m_name(std::move(name)) {}
@@ -20,17 +23,23 @@ public:
     HeldPicture &operator=(const HeldPicture &) = delete;
 
     const QString &name() const { return m_name; }
+    void prefetch();
     const QImage &image();
-    bool isDecoded() const { return m_decoded; }
+    // Decoded or being decoded.
+    bool isDecoded() const { return m_state != State::None; }
     void release();
 
-    // How many pictures are decoded and held right now, program-wide.
+    // How many pictures are decoded (or being decoded) and held, program-wide.
     static int heldCount();
 
 private:
+    enum class State { None, Pending, Ready };
+    void hold(State state);
+
     QString m_name;
     QImage m_image;
-    bool m_decoded = false;
+    QFuture<QImage> m_pending;
+    State m_state = State::None;
 };
 
 // A page window's icon: made once per picture and shared by every window that
