@@ -16,6 +16,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -386,6 +388,10 @@ int main(int argc, char **argv)
                 (long long)heapAfterSecond / 1024, (long long)heapAfterLast / 1024);
     std::printf("| heap growth from round 2 to round %d (kB) | %+lld |\n", rounds,
                 (long long)(heapAfterLast - heapAfterSecond) / 1024);
+    QFile loadAverage(QStringLiteral("/proc/loadavg"));
+    if (loadAverage.open(QIODevice::ReadOnly))
+        std::printf("| machine: %d cores, load average at the end (1, 5, 15 min) | %s |\n", QThread::idealThreadCount(),
+                    loadAverage.readAll().split(' ').mid(0, 3).join(", ").constData());
     std::printf("| processor time over %d s, both channels of `frmReguladora` running (%% of one core) | %.3f |\n",
                 cpuSeconds, cpu * 100);
     return 0;
