@@ -95,6 +95,7 @@ void Navigator::showPage(const QString &page)
     dispatch(page, QString(), PageEvent::Load);
     if (instance.window != window)
         return;  // the page was closed by its own Load
+    window->prefetchShownPictures();
     window->showMaximized();
     m_frame->workspace()->setActiveSubWindow(window);
     window->focusFirstButton();

@@ -29,18 +29,12 @@ FrameBox::FrameBox(const PictureBoxRecord &record, QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setVisible(record.visible);
-    if (record.visible)
-        m_picture.prefetch();
 }
 
 void FrameBox::setVisibleFlag(bool visible)
 {
     if (visible != visibleFlag())
         setVisible(visible);
-    // Shown while its page is being built and loaded, the picture decodes in the
-    // background; shown by a tick, it is decoded when painted, moments later.
-    if (visible && !parentWidget()->isVisible())
-        m_picture.prefetch();
 }
 
 void FrameBox::paintEvent(QPaintEvent *)
@@ -239,6 +233,24 @@ QList<QPushButton *> PageWindow::buttonsInTabOrder() const
     QList<PageButton *> buttons = m_buttons.values();
     std::sort(buttons.begin(), buttons.end(), [](PageButton *a, PageButton *b) { return a->tabIndex() < b->tabIndex(); });
     return {buttons.begin(), buttons.end()};
+}
+
+void PageWindow::prefetchShownPictures()
+{
+    // Frames in front come first in stored order; a frame they cover wholly is
+    // not seen, and decodes only if it is ever painted.
+    QRegion covered;
+    for (const ControlRecord &record : std::as_const(m_description.controls)) {
+        const auto *boxRecord = std::get_if<PictureBoxRecord>(&record);
+        if (!boxRecord)
+            continue;
+        FrameBox *box = m_boxes.value(key(boxRecord->name, boxRecord->index));
+        if (!box->visibleFlag())
+            continue;
+        if (!(QRegion(box->geometry()) - covered).isEmpty())
+            box->prefetchPicture();
+        covered += box->geometry();
+    }
 }
 
 void PageWindow::placeRestored()

@@ -34,6 +34,7 @@ public:
     const PictureBoxRecord &record() const { return m_record; }
     // The picture is decoded when the frame is first painted, not when it is built.
     bool isPictureDecoded() const { return m_picture.isDecoded(); }
+    void prefetchPicture() { m_picture.prefetch(); }
     void releasePicture() { m_picture.release(); }
     // The box's own Visible flag (true even while the page itself is not yet shown).
     bool visibleFlag() const { return !isHidden(); }
@@ -88,6 +89,12 @@ public:
     // window itself is hidden and deleted once the current event is handled.
     void shutDown();
     bool isShutDown() const { return m_shutDown; }
+
+    // Starts decoding, in the background, the pictures of the frames that will be
+    // seen when the page is shown (visible and not wholly behind a frame in front).
+    // Called after Load, before the page is shown; any other frame decodes when
+    // it is first painted.
+    void prefetchShownPictures();
 
     // Gives the window the geometry it takes when restored from maximized: its
     // whole client area, at the place and size the description gives. Called once

@@ -148,6 +148,32 @@ private slots:
             images += std::holds_alternative<ImageRecord>(record);
         QCOMPARE(HeldPicture::heldCount(), 3 + images);  // three frames and the page's images
     }
+
+    void aFrameWhollyBehindAnotherIsDecodedOnlyOnceUncovered()
+    {
+        Program program;
+        QVERIFY(QTest::qWaitForWindowExposed(program.navigator.frame()));
+        program.menu("mnuÈmbol");
+        finish(program);
+        PageWindow &page = program.open("frmCompressorDePistons");
+        auto decoded = [&page] {
+            QList<int> frames;
+            for (FrameBox *box : page.frameBoxes())
+                if (box->isPictureDecoded())
+                    frames << *box->record().index;
+            std::sort(frames.begin(), frames.end());
+            return frames;
+        };
+        // Frames 0 and 1 are visible after Load, but frame 1 lies wholly behind 0.
+        QVERIFY(page.pictureBox("picCompressorDePistons", 1).visibleFlag());
+        QCOMPARE(decoded(), QList<int>{0});
+        // Second 2: frame 0 hides, the shorter frame 2 shows and leaves a strip
+        // of frame 1 below it, which is painted and so decoded.
+        program.clock.setSecond(2);
+        program.fire("frmCompressorDePistons", "tmrRellotge");
+        finish(program);
+        QCOMPARE(decoded(), QList<int>({0, 1, 2}));
+    }
 };
 
 VENTIRO_TEST_MAIN(MemoryTest)
