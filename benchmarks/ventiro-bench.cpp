@@ -304,6 +304,7 @@ int startUpChild(const QString &kind, const QElapsedTimer &sinceMain, QApplicati
     SystemClock clock;
     if (kind == QStringLiteral("ventiro")) {
         // As the program's main does.
+        QGuiApplication::setDesktopFileName(QStringLiteral("cat.ventiro.Ventiro"));
         installFontSubstitutions();
         if (toolkitTexts.load(QStringLiteral(":/translations/qtbase_ca.qm")))
             QApplication::installTranslator(&toolkitTexts);
