@@ -1,5 +1,7 @@
 #include "LabelLayout.h"
 
+#include <QHash>
+
 #include <QFontMetrics>
 #include <cmath>
 
@@ -82,7 +84,7 @@ QStringList wrapCaption(const QString &caption, const QFontMetricsF &metrics, qr
     return lines;
 }
 
-QList<LabelLine> layoutLabel(const QString &caption, const QFont &font, const QRect &rect, Alignment alignment)
+static QList<LabelLine> placeLines(const QString &caption, const QFont &font, const QRect &rect, Alignment alignment)
 {
     const QFontMetricsF metrics(font);
     const int lineHeight = QFontMetrics(font).height();
@@ -101,4 +103,23 @@ QList<LabelLine> layoutLabel(const QString &caption, const QFont &font, const QR
         top += lineHeight;
     }
     return lines;
+}
+
+QList<LabelLine> layoutLabel(const QString &caption, const QFont &font, const QRect &rect, Alignment alignment)
+{
+    // Measuring the words is most of the cost of drawing a page's texts, and a
+    // page shows the same labels each time it opens: the placements are kept,
+    // one per label of the program (the bound only guards against a flood).
+    static QHash<QString, QList<LabelLine>> placed;
+    const QString key = QStringLiteral("%1|%2|%3,%4,%5,%6|%7")
+                            .arg(font.key())
+                            .arg(caption)
+                            .arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height())
+                            .arg(int(alignment));
+    auto found = placed.constFind(key);
+    if (found != placed.constEnd())
+        return *found;
+    if (placed.size() > 4096)
+        placed.clear();
+    return *placed.insert(key, placeLines(caption, font, rect, alignment));
 }
