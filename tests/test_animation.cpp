@@ -253,6 +253,120 @@ private slots:
         QCOMPARE(visibleFrames(page, "picVàlvula52", 6), QList<int>{1});
     }
 
+    void everyChannelStepsThroughItsOwnFrameCount_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("timer");
+        QTest::addColumn<QString>("array");
+        QTest::addColumn<int>("frames");
+        auto row = [](const char *page, const char *timer, const char *array, int frames) {
+            QTest::newRow(array) << QString::fromUtf8(page) << QString::fromUtf8(timer) << QString::fromUtf8(array)
+                                 << frames;
+        };
+        row("frmAntiretorn", "tmrRellotge", "picVàlvulaAntiretorn", 6);
+        row("frmAntiretorn", "tmrRellotge1", "picCircuitAntiretorn", 6);
+        row("frmCompressorDePistons", "tmrRellotge", "picCompressorDePistons", 8);
+        row("frmCompressorDePaletes", "tmrRellotge", "picCompressorDePaletes", 6);
+        row("frmLimitadora", "tmrRellotge", "picVàlvulaLimit", 6);
+        row("frmLimitadora", "tmrRellotge1", "picCircuitLimit", 6);
+        row("frmReguladora", "tmrRellotge", "picVàlvulaReguladora", 12);
+        row("frmReguladora", "tmrRellotge1", "picCircuitReguladora", 12);
+        row("frmSelectora", "tmrRellotge", "picVàlvulaSelectora", 6);
+        row("frmSelectora", "tmrRellotge1", "picCircuitSelectora", 6);
+        row("frmSimultaneïtat", "tmrRellotge", "picVàlvulaSimultaneïtat", 6);
+        row("frmSimultaneïtat", "tmrRellotge1", "picCircuitSimultaneïtat", 6);
+        row("frmValvula32", "tmrRellotge", "picVàlvula32", 6);
+        row("frmValvula32", "tmrRellotge1", "picCircuit32", 5);
+        row("frmValvula42", "tmrRellotge", "picVàlvula42", 6);
+        row("frmValvula42", "tmrRellotge1", "picCircuit42", 6);
+        row("frmValvula52", "tmrRellotge", "picVàlvula52", 6);
+        row("frmValvula52", "tmrRellotge1", "picCircuit52", 6);
+        row("frmFiltre", "tmrRellotge", "picFiltre", 6);
+        row("frmRegPressió", "tmrRellotge", "picRegPressió", 6);
+        row("frmLubrificant", "tmrRellotge", "picLubrificant", 6);
+        row("frmEscapamentRapid", "tmrRellotge", "picEscapamentRàpid", 6);
+        row("frmEscapamentRapid", "tmrRellotge1", "picCircuitEscapamentRàpid", 6);
+    }
+
+    void everyChannelStepsThroughItsOwnFrameCount()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, timer);
+        QFETCH(QString, array);
+        QFETCH(int, frames);
+        Program program;
+        program.navigator.openComponentPage(page);
+        PageWindow &window = program.open(page);
+        QVERIFY_THROWS_EXCEPTION(MissingControl, window.pictureBox(array, frames));
+        // Second 59 tells every frame count apart (5 → 4, 6 → 5, 8 → 3, 12 → 11); the
+        // full minute starts the cycle again.
+        for (const int second : {frames - 1, frames, 59}) {
+            program.clock.setSecond(second);
+            program.fire(page, timer);
+            QCOMPARE(stored(program, page, array), qint16(second % frames));
+            QVERIFY(window.pictureBox(array, second % frames).visibleFlag());
+        }
+        program.clock.setTime(QTime(10, 42, 0));
+        program.fire(page, timer);
+        QCOMPARE(stored(program, page, array), qint16(0));
+        QVERIFY(!window.pictureBox(array, 59 % frames).visibleFlag());
+    }
+
+    void aStartButtonPressedOnARunningChannelKeepsItsRhythm_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("timer");
+        auto row = [](const char *page, const char *button, bool circuit) {
+            QTest::addRow("%s/%s", page, button) << QString::fromUtf8(page) << QString::fromUtf8(button)
+                                  << (circuit ? QStringLiteral("S&imular") : QStringLiteral("&Simulació"))
+                                  << (circuit ? QStringLiteral("tmrRellotge1") : QStringLiteral("tmrRellotge"));
+        };
+        row("frmAntiretorn", "cmdSimularAntiretorn", false);
+        row("frmAntiretorn", "cmdSimularCirAntiretorn", true);
+        row("frmLimitadora", "cmdSimularLimit", false);
+        row("frmLimitadora", "cmdSimularCirLimit", true);
+        row("frmReguladora", "cmdSimularReguladora", false);
+        row("frmReguladora", "cmdSimularCirReguladora", true);
+        row("frmSelectora", "cmdSimularSelectora", false);
+        row("frmSelectora", "cmdSimularCirSelectora", true);
+        row("frmSimultaneïtat", "cmdSimularSimultaneïtat", false);
+        row("frmSimultaneïtat", "cmdSimularCirSimultaneïtat", true);
+        row("frmValvula32", "cmdSimularV32", false);
+        row("frmValvula32", "cmdSimularCir", true);
+        row("frmValvula42", "cmdSimularV42", false);
+        row("frmValvula42", "cmdSimularCir42", true);
+        row("frmValvula52", "cmdSimularV52", false);
+        row("frmValvula52", "cmdSimularCir", true);
+        row("frmEscapamentRapid", "cmdSimularEscapamentRàpid", false);
+        row("frmEscapamentRapid", "cmdSimularCirEscapamentRàpid", true);
+    }
+
+    void aStartButtonPressedOnARunningChannelKeepsItsRhythm()
+    {
+        // Pressing start again on a running channel does not put its next tick off:
+        // a user clicking faster than once a second still sees the animation step.
+        QFETCH(QString, page);
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(QString, timer);
+        Program program;
+        program.navigator.openComponentPage(page);
+        PageWindow &window = program.open(page);
+        QCOMPARE(window.button(button).text(), caption);
+        QTimer &channel = window.timer(timer);
+        QVERIFY(!channel.isActive());
+        window.button(button).click();
+        QVERIFY(channel.isActive());
+        QCOMPARE(channel.interval(), 1000);
+        QTest::qSleep(60);  // no event is handled meanwhile, so no tick comes
+        window.button(button).click();
+        QVERIFY(channel.isActive());
+        QVERIFY2(channel.remainingTime() <= 970, qUtf8Printable(QString::number(channel.remainingTime())));
+        QVERIFY(channel.remainingTime() >= 0);
+    }
+
     void circuitFramesFourAndFiveOfTheFiveTwoValveSitFurtherRight()
     {
         Program program;

@@ -1,10 +1,8 @@
-// Navigation between the pages: menu commands, home-page buttons, exit buttons,
+// Navigation between the pages: the menu, home-page buttons, exit buttons,
 // closing pages and the frame, and what stays open after each operation.
 #include "TestSupport.h"
 
 #include "AnimationChannel.h"
-#include "HomePage.h"
-#include "MainFrameDescription.h"
 #include "PageRegistry.h"
 #include "RenderChecks.h"
 #include "SystemColours.h"
@@ -17,14 +15,6 @@ class NavigatorTest final : public QObject {
     Q_OBJECT
 
 private:
-    static QString targetOf(const QString &menu)
-    {
-        for (const auto &[name, page] : menuCommands())
-            if (name == menu)
-                return page;
-        return {};
-    }
-
     static void pressImage(Program &program, const QString &name, Qt::MouseButton button)
     {
         PageWindow &home = program.open(HomePageName);
@@ -45,28 +35,6 @@ private slots:
         QVERIFY(program.open(HomePageName).isMaximized());
         for (const QString &page : componentPagesInRegistryOrder())
             QVERIFY(!program.navigator.instance(page));
-    }
-
-    void everyMenuCommandOpensItsPageFromEveryState()
-    {
-        for (const auto &[menu, target] : menuCommands()) {
-            Program program;
-            program.menu(menu);  // from the home page
-            QCOMPARE(program.navigator.openPages(), QStringList{target});
-            QCOMPARE(program.open(target).windowTitle(), program.open(target).description().caption);
-
-            const QString other = target == "frmValvula32" ? "mnuFiltre" : "mnuVàlvula3_2";
-            program.menu(other);  // from another component page
-            program.menu(menu);
-            QCOMPARE(program.navigator.openPages(), QStringList{target});
-
-            program.open(target).close();  // the page's own close command: empty frame
-            QVERIFY(program.navigator.openPages().isEmpty());
-            program.settle();
-            QVERIFY(program.navigator.frame()->workspace()->subWindowList().isEmpty());
-            program.menu(menu);  // from an empty frame
-            QCOMPARE(program.navigator.openPages(), QStringList{target});
-        }
     }
 
     void theCommandOfTheOpenPageChangesNothing()
@@ -98,25 +66,6 @@ private slots:
             QCOMPARE(program.navigator.openPages(), QStringList{targets[image]});
             QVERIFY(!program.open(targets[image]).isHidden());
         }
-    }
-
-    void everyHomePageButtonLeadsToTheSamePageAsItsMenuCommand()
-    {
-        Program program;
-        const HandlerTable handlers = homePage().handlers;
-        QStringList reached;
-        for (const HandlerBinding &binding : handlers) {
-            if (binding.event != PageEvent::MouseDown)
-                continue;
-            if (!program.window(HomePageName))
-                program.navigator.returnHome(program.navigator.openPages().value(0));
-            pressImage(program, binding.control, Qt::LeftButton);
-            reached += program.navigator.openPages();
-        }
-        reached.sort();
-        QStringList expected = componentPagesInRegistryOrder();
-        expected.sort();
-        QCOMPARE(reached, expected);
     }
 
     void closingTheHomePageInsideItsOwnHandlerIsSafe()
