@@ -12,6 +12,8 @@ static int clockSecond(const Clock &clock)
 
 void tick(HandlerContext &context, const AnimationChannel &channel)
 {
+    if (channel.modulus <= 0)  // an array the picture catalogue does not know
+        throw MissingControl(context.page.pageName(), channel.frameArray, std::nullopt);
     std::optional<qint16> &stored = context.variables.storedFrames[channel.frameArray];
     context.page.pictureBox(channel.frameArray, stored.value_or(0)).setVisibleFlag(false);
     stored = qint16(clockSecond(context.clock) % channel.modulus);

@@ -2,8 +2,6 @@
 
 #include "PageWindow.h"
 
-static constexpr const char *HomePage = "frmHidràulica";
-
 // Enabling a stopped timer starts a new interval; a running timer keeps running.
 static void setTimerEnabled(QTimer &timer, bool enabled)
 {
@@ -26,7 +24,7 @@ PageAction stopChannel(const QString &timer)
 PageAction loadOneAnimationPage(const QString &frameArray)
 {
     return [frameArray](HandlerContext &context) {
-        context.navigation.closePage(QString::fromUtf8(HomePage));
+        context.navigation.closeHomePage();
         context.page.pictureBox(frameArray, 0).setVisibleFlag(true);
     };
 }
@@ -34,7 +32,7 @@ PageAction loadOneAnimationPage(const QString &frameArray)
 PageAction loadTwoAnimationPage(const QString &componentArray, const QString &circuitArray)
 {
     return [componentArray, circuitArray](HandlerContext &context) {
-        context.navigation.closePage(QString::fromUtf8(HomePage));
+        context.navigation.closeHomePage();
         context.page.pictureBox(componentArray, 0).setVisibleFlag(true);
         context.page.pictureBox(circuitArray, 0).setVisibleFlag(true);
         setTimerEnabled(context.page.timer(QStringLiteral("tmrRellotge")), false);

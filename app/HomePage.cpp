@@ -1,10 +1,12 @@
 #include "HomePage.h"
 
 #include "NavigationActions.h"
+#include "PageNames.h"
 #include "Records.h"
 
 using enum Alignment;
 using enum PageEvent;
+using namespace PageName;
 
 static constexpr ColourValue LightYellow = 0x00C0FFFF;
 static constexpr ColourValue Red = 0x000000FF;
@@ -19,38 +21,55 @@ static LabelRecord homeLabel(const QString &name, TwipRect rect, const QString &
             .font = font, .alignment = alignment, .tabIndex = tabIndex};
 }
 
+// A picture button: the image of that name, and the component page a press opens.
+static ImageRecord pictureButton(const QString &name, TwipRect rect, const QString &target)
+{
+    ImageRecord button = image(Home, name, rect);
+    button.target = target;
+    return button;
+}
+
+// A press of any mouse button on a picture button opens its page.
+static HandlerTable pictureButtonHandlers(const QList<ControlRecord> &controls)
+{
+    HandlerTable handlers;
+    for (const ControlRecord &record : controls)
+        if (const auto *image = std::get_if<ImageRecord>(&record); image && !image->target.isEmpty())
+            handlers.append({image->name, MouseDown, openComponentPage(image->target)});
+    return handlers;
+}
+
 PageContent homePage()
 {
-    const QString P = "frmHidràulica";
     const FontSpec title{.face = "Dutch801 XBd BT", .points = 36, .weight = 700, .italic = true};
-    return {
+    PageContent page{
         .description = {
-            .name = P,
+            .name = Home,
             .caption = "",
             .background = LightYellow,
-            .icon = "frmHidràulica/icon.ico",
+            .icon = iconPictureName(Home),
             .clientRect = {60, 345, 11880, 8595},
             .controls = {
                 ButtonRecord{.name = "cmdSortir", .rect = {9360, 5400, 975, 375}, .caption = "&Sortir",
                              .tabIndex = 2, .maskColour = 0x00E0E0E0},
-                image(P, "imgEscapRàpidboto", {9360, 4080, 900, 450}),
-                image(P, "imgLubricador", {3960, 4080, 900, 450}),
-                image(P, "imgReguladorPressió", {3960, 3360, 900, 450}),
-                image(P, "imgFiltre", {3960, 2640, 900, 450}),
+                pictureButton("imgEscapRàpidboto", {9360, 4080, 900, 450}, QuickExhaustValve),
+                pictureButton("imgLubricador", {3960, 4080, 900, 450}, Lubricator),
+                pictureButton("imgReguladorPressió", {3960, 3360, 900, 450}, PressureRegulator),
+                pictureButton("imgFiltre", {3960, 2640, 900, 450}, Filter),
                 homeLabel("lblCondicionament", {3600, 2160, 1695, 255}, "Condicionament", Arial975Bold, Red, Left, 6),
                 homeLabel("LblVaries", {7440, 2160, 3015, 255}, "Regulació, control i bloqueig", SansSerif975Bold, Red, Centre, 5),
                 homeLabel("lblDistribuïdors", {5520, 2160, 1455, 255}, "Distribuïdors", SansSerif975Bold, Red, Centre, 4),
                 homeLabel("lblCompressors", {1920, 2160, 1455, 255}, "Compressors", SansSerif975Bold, Red, Centre, 3),
-                image(P, "ImgPistonsBoto", {2160, 2640, 900, 450}),
-                image(P, "ImgPaletesBoto", {2160, 3360, 900, 450}),
-                image(P, "ImgReguladoraBoto", {9360, 3360, 900, 450}),
-                image(P, "ImgLimitadoraBoto", {9360, 2640, 900, 450}),
-                image(P, "ImgAntiretornBoto", {7560, 4080, 900, 450}),
-                image(P, "ImgORBoto", {7560, 3360, 900, 450}),
-                image(P, "imgAndBoto", {7560, 2640, 900, 450}),
-                image(P, "imgV52Boto", {5760, 4080, 900, 450}),
-                image(P, "imgV42Boto", {5760, 3360, 900, 450}),
-                image(P, "ImgV32Boto", {5760, 2640, 900, 450}),
+                pictureButton("ImgPistonsBoto", {2160, 2640, 900, 450}, PistonCompressor),
+                pictureButton("ImgPaletesBoto", {2160, 3360, 900, 450}, VaneCompressor),
+                pictureButton("ImgReguladoraBoto", {9360, 3360, 900, 450}, FlowRegulator),
+                pictureButton("ImgLimitadoraBoto", {9360, 2640, 900, 450}, LimitingValve),
+                pictureButton("ImgAntiretornBoto", {7560, 4080, 900, 450}, NonReturnValve),
+                pictureButton("ImgORBoto", {7560, 3360, 900, 450}, ShuttleValve),
+                pictureButton("imgAndBoto", {7560, 2640, 900, 450}, TwoPressureValve),
+                pictureButton("imgV52Boto", {5760, 4080, 900, 450}, Valve52),
+                pictureButton("imgV42Boto", {5760, 3360, 900, 450}, Valve42),
+                pictureButton("ImgV32Boto", {5760, 2640, 900, 450}, Valve32),
                 homeLabel("Label1", {9360, 6120, 1935, 495}, "Ventiro     Quelmar", std::nullopt, SystemColour::ButtonText, Left, 1),
                 homeLabel("lblTítolPrograma", {2400, 1080, 7815, 855}, "Ventiro", title, DarkBlue, Left, 0),
             },
@@ -71,22 +90,8 @@ PageContent homePage()
                 {"imgEscapRàpidboto", "Escapament Ràpid"},
             },
         },
-        .handlers = {
-            {"ImgPistonsBoto", MouseDown, openComponentPage("frmCompressorDePistons")},
-            {"ImgPaletesBoto", MouseDown, openComponentPage("frmCompressorDePaletes")},
-            {"imgFiltre", MouseDown, openComponentPage("frmFiltre")},
-            {"imgReguladorPressió", MouseDown, openComponentPage("frmRegPressió")},
-            {"imgLubricador", MouseDown, openComponentPage("frmLubrificant")},
-            {"ImgV32Boto", MouseDown, openComponentPage("frmValvula32")},
-            {"imgV42Boto", MouseDown, openComponentPage("frmValvula42")},
-            {"imgV52Boto", MouseDown, openComponentPage("frmValvula52")},
-            {"imgAndBoto", MouseDown, openComponentPage("frmSimultaneïtat")},
-            {"ImgORBoto", MouseDown, openComponentPage("frmSelectora")},
-            {"ImgAntiretornBoto", MouseDown, openComponentPage("frmAntiretorn")},
-            {"ImgLimitadoraBoto", MouseDown, openComponentPage("frmLimitadora")},
-            {"ImgReguladoraBoto", MouseDown, openComponentPage("frmReguladora")},
-            {"imgEscapRàpidboto", MouseDown, openComponentPage("frmEscapamentRapid")},
-            {"cmdSortir", Click, endProgram()},
-        },
+        .handlers = {{"cmdSortir", Click, endProgram()}},
     };
+    page.handlers += pictureButtonHandlers(page.description.controls);
+    return page;
 }

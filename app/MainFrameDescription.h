@@ -8,5 +8,6 @@
 // The main frame `MDIIniciPneumatica`: caption, client area and menu tree.
 MainFrameDescription mainFrameDescription();
 
-// Each menu command and the component page it opens.
+// Each menu command and the component page it opens, in menu order, as the menu
+// tree above gives them.
 QList<QPair<QString, QString>> menuCommands();

@@ -32,7 +32,7 @@ void Navigator::startUp()
     buildFrame();
     m_frame->show();
     m_frame->activateWindow();
-    showPage(HomePageName);
+    showPage(PageName::Home);
     m_frame->fitClientArea();
 }
 
@@ -111,6 +111,11 @@ void Navigator::closePage(const QString &page)
     window->shutDown();
 }
 
+void Navigator::closeHomePage()
+{
+    closePage(PageName::Home);
+}
+
 void Navigator::openComponentPage(const QString &target)
 {
     showPage(target);
@@ -121,7 +126,7 @@ void Navigator::openComponentPage(const QString &target)
 
 void Navigator::returnHome(const QString &page)
 {
-    showPage(HomePageName);
+    showPage(PageName::Home);
     closePage(page);
 }
 

@@ -37,6 +37,7 @@ public:
 
     void showPage(const QString &page) override;
     void closePage(const QString &page) override;
+    void closeHomePage() override;
     void openComponentPage(const QString &target) override;
     void returnHome(const QString &page) override;
     void endProgram() override;

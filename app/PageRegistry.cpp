@@ -1,26 +1,27 @@
 #include "PageRegistry.h"
 
 #include "HomePage.h"
+#include "PageNames.h"
 
 const QList<RegistryEntry> &pageRegistry()
 {
     static const QList<RegistryEntry> registry = {
-        {"MDIIniciPneumatica",     PageKind::MainFrame, {}},
-        {"frmHidràulica",          PageKind::Home,      homePage},
-        {"frmAntiretorn",          PageKind::Component, nonReturnValvePage},
-        {"frmCompressorDePaletes", PageKind::Component, vaneCompressorPage},
-        {"frmCompressorDePistons", PageKind::Component, pistonCompressorPage},
-        {"frmLimitadora",          PageKind::Component, limitingValvePage},
-        {"frmReguladora",          PageKind::Component, flowRegulatorPage},
-        {"frmSelectora",           PageKind::Component, shuttleValvePage},
-        {"frmSimultaneïtat",       PageKind::Component, twoPressureValvePage},
-        {"frmValvula32",           PageKind::Component, valve32Page},
-        {"frmValvula42",           PageKind::Component, valve42Page},
-        {"frmValvula52",           PageKind::Component, valve52Page},
-        {"frmFiltre",              PageKind::Component, filterPage},
-        {"frmLubrificant",         PageKind::Component, lubricatorPage},
-        {"frmRegPressió",          PageKind::Component, pressureRegulatorPage},
-        {"frmEscapamentRapid",     PageKind::Component, quickExhaustValvePage},
+        {PageName::MainFrame,         PageKind::MainFrame, {}},
+        {PageName::Home,              PageKind::Home,      homePage},
+        {PageName::NonReturnValve,    PageKind::Component, nonReturnValvePage},
+        {PageName::VaneCompressor,    PageKind::Component, vaneCompressorPage},
+        {PageName::PistonCompressor,  PageKind::Component, pistonCompressorPage},
+        {PageName::LimitingValve,     PageKind::Component, limitingValvePage},
+        {PageName::FlowRegulator,     PageKind::Component, flowRegulatorPage},
+        {PageName::ShuttleValve,      PageKind::Component, shuttleValvePage},
+        {PageName::TwoPressureValve,  PageKind::Component, twoPressureValvePage},
+        {PageName::Valve32,           PageKind::Component, valve32Page},
+        {PageName::Valve42,           PageKind::Component, valve42Page},
+        {PageName::Valve52,           PageKind::Component, valve52Page},
+        {PageName::Filter,            PageKind::Component, filterPage},
+        {PageName::Lubricator,        PageKind::Component, lubricatorPage},
+        {PageName::PressureRegulator, PageKind::Component, pressureRegulatorPage},
+        {PageName::QuickExhaustValve, PageKind::Component, quickExhaustValvePage},
     };
     return registry;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageContent.h"
+#include "PageNames.h"
 
 #include <QList>
 #include <QString>
@@ -19,6 +20,3 @@ struct RegistryEntry {
 const QList<RegistryEntry> &pageRegistry();
 const RegistryEntry *findRegistryEntry(const QString &page);
 QStringList componentPagesInRegistryOrder();
-
-inline const QString HomePageName = QStringLiteral("frmHidràulica");
-inline const QString MainFrameName = QStringLiteral("MDIIniciPneumatica");

@@ -1,6 +1,8 @@
 #include "Clock.h"
 #include "Fonts.h"
 #include "Navigator.h"
+#include "PageNames.h"
+#include "PictureCatalogue.h"
 #include "Pictures.h"
 
 #include <QApplication>
@@ -15,7 +17,7 @@ int main(int argc, char **argv)
     QTranslator toolkitTexts;
     if (toolkitTexts.load(QStringLiteral(":/translations/qtbase_ca.qm")))
         QApplication::installTranslator(&toolkitTexts);
-    QApplication::setWindowIcon(pageIcon(QStringLiteral("frmHidràulica/icon.ico")));
+    QApplication::setWindowIcon(pageIcon(iconPictureName(PageName::Home)));
     SystemClock clock;
     Navigator navigator(clock, [] { QApplication::exit(0); });
     navigator.startUp();

@@ -18,6 +18,7 @@ public:
     virtual ~NavigationOperations() = default;
     virtual void showPage(const QString &page) = 0;
     virtual void closePage(const QString &page) = 0;
+    virtual void closeHomePage() = 0;
     virtual void openComponentPage(const QString &target) = 0;
     virtual void returnHome(const QString &page) = 0;
     virtual void endProgram() = 0;

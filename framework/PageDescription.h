@@ -80,6 +80,7 @@ struct ImageRecord {
     QString name;
     TwipRect rect;
     QString picture;
+    QString target;  // a picture button: the component page a press opens; empty otherwise
 };
 
 struct TimerRecord {
@@ -119,7 +120,8 @@ struct PageDescription {
 struct MenuItemRecord {
     QString name;
     QString caption;
-    QList<MenuItemRecord> children;  // not empty: the item opens a submenu
+    QString target;                  // a command: the component page it opens
+    QList<MenuItemRecord> children;  // a heading: the commands of its submenu
 };
 
 struct MainFrameDescription {

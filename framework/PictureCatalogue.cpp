@@ -1,61 +1,63 @@
 #include "PictureCatalogue.h"
 
+#include "PageNames.h"
+
 const QList<PictureArray> &pictureArrays()
 {
-    // page                     control                         frames  size          frames of another size
+    // page                            control                      frames size        frames of another size
     static const QList<PictureArray> arrays = {
-        {"frmHidràulica",          "icon",                          0, {16, 16},   {}},
-        {"frmHidràulica",          "ImgPistonsBoto",                0, {60, 30},   {}},
-        {"frmHidràulica",          "ImgPaletesBoto",                0, {60, 30},   {}},
-        {"frmHidràulica",          "imgFiltre",                     0, {60, 30},   {}},
-        {"frmHidràulica",          "imgReguladorPressió",           0, {60, 30},   {}},
-        {"frmHidràulica",          "imgLubricador",                 0, {60, 30},   {}},
-        {"frmHidràulica",          "ImgV32Boto",                    0, {60, 30},   {}},
-        {"frmHidràulica",          "imgV42Boto",                    0, {60, 30},   {}},
-        {"frmHidràulica",          "imgV52Boto",                    0, {60, 30},   {}},
-        {"frmHidràulica",          "imgAndBoto",                    0, {60, 30},   {}},
-        {"frmHidràulica",          "ImgORBoto",                     0, {60, 30},   {}},
-        {"frmHidràulica",          "ImgAntiretornBoto",             0, {60, 30},   {}},
-        {"frmHidràulica",          "ImgLimitadoraBoto",             0, {60, 30},   {}},
-        {"frmHidràulica",          "ImgReguladoraBoto",             0, {60, 30},   {}},
-        {"frmHidràulica",          "imgEscapRàpidboto",             0, {60, 30},   {}},
-        {"frmAntiretorn",          "picVàlvulaAntiretorn",          6, {454, 270}, {}},
-        {"frmAntiretorn",          "picCircuitAntiretorn",          6, {280, 266}, {{2, {298, 279}}}},
-        {"frmAntiretorn",          "imgSimbolAntiretorn",           0, {135, 75},  {}},
-        {"frmCompressorDePistons", "picCompressorDePistons",        8, {267, 404}, {}},
-        {"frmCompressorDePistons", "ImgSimbol",                     0, {135, 75},  {}},
-        {"frmCompressorDePaletes", "picCompressorDePaletes",        6, {450, 404}, {}},
-        {"frmCompressorDePaletes", "ImgSimbol",                     0, {135, 75},  {}},
-        {"frmLimitadora",          "picVàlvulaLimit",               6, {500, 300}, {}},
-        {"frmLimitadora",          "picCircuitLimit",               6, {280, 266}, {{0, {266, 267}}}},
-        {"frmLimitadora",          "imgSimbolLimit",                0, {103, 91},  {}},
-        {"frmReguladora",          "picVàlvulaReguladora",         12, {454, 270}, {}},
-        {"frmReguladora",          "picCircuitReguladora",         12, {280, 266}, {}},
-        {"frmReguladora",          "imgSimbolReguladora",           0, {135, 75},  {}},
-        {"frmSelectora",           "picVàlvulaSelectora",           6, {480, 270}, {}},
-        {"frmSelectora",           "picCircuitSelectora",           6, {280, 266}, {}},
-        {"frmSelectora",           "imgSimbolSelectora",            0, {135, 75},  {}},
-        {"frmSimultaneïtat",       "picVàlvulaSimultaneïtat",       6, {480, 270}, {}},
-        {"frmSimultaneïtat",       "picCircuitSimultaneïtat",       6, {280, 266}, {}},
-        {"frmSimultaneïtat",       "imgSimbolSimultaneïtat",        0, {135, 75},  {}},
-        {"frmValvula32",           "picVàlvula32",                  6, {454, 270}, {}},
-        {"frmValvula32",           "picCircuit32",                  5, {280, 266}, {{0, {266, 267}}}},
-        {"frmValvula32",           "Image1",                        0, {186, 106}, {}},
-        {"frmValvula42",           "picVàlvula42",                  6, {454, 270}, {}},
-        {"frmValvula42",           "picCircuit42",                  6, {280, 266}, {}},
-        {"frmValvula42",           "imgSimbol4_2",                  0, {186, 106}, {}},
-        {"frmValvula52",           "picVàlvula52",                  6, {454, 270}, {{2, {469, 239}}, {3, {460, 240}}, {4, {460, 243}}, {5, {463, 251}}}},
-        {"frmValvula52",           "picCircuit52",                  6, {280, 266}, {}},
-        {"frmValvula52",           "imgSimbol5_2",                  0, {186, 106}, {}},
-        {"frmFiltre",              "picFiltre",                     6, {321, 493}, {}},
-        {"frmFiltre",              "Image1",                        0, {135, 75},  {}},
-        {"frmRegPressió",          "picRegPressió",                 6, {284, 283}, {}},
-        {"frmRegPressió",          "Image1",                        0, {135, 75},  {}},
-        {"frmLubrificant",         "picLubrificant",                6, {278, 471}, {}},
-        {"frmLubrificant",         "ImgSimbol",                     0, {135, 75},  {}},
-        {"frmEscapamentRapid",     "picEscapamentRàpid",            6, {454, 270}, {}},
-        {"frmEscapamentRapid",     "picCircuitEscapamentRàpid",     6, {280, 266}, {}},
-        {"frmEscapamentRapid",     "imgSimbol4_2",                  0, {135, 75},  {}},
+        {PageName::Home,               "icon",                          0, {16, 16},   {}},
+        {PageName::Home,               "ImgPistonsBoto",                0, {60, 30},   {}},
+        {PageName::Home,               "ImgPaletesBoto",                0, {60, 30},   {}},
+        {PageName::Home,               "imgFiltre",                     0, {60, 30},   {}},
+        {PageName::Home,               "imgReguladorPressió",           0, {60, 30},   {}},
+        {PageName::Home,               "imgLubricador",                 0, {60, 30},   {}},
+        {PageName::Home,               "ImgV32Boto",                    0, {60, 30},   {}},
+        {PageName::Home,               "imgV42Boto",                    0, {60, 30},   {}},
+        {PageName::Home,               "imgV52Boto",                    0, {60, 30},   {}},
+        {PageName::Home,               "imgAndBoto",                    0, {60, 30},   {}},
+        {PageName::Home,               "ImgORBoto",                     0, {60, 30},   {}},
+        {PageName::Home,               "ImgAntiretornBoto",             0, {60, 30},   {}},
+        {PageName::Home,               "ImgLimitadoraBoto",             0, {60, 30},   {}},
+        {PageName::Home,               "ImgReguladoraBoto",             0, {60, 30},   {}},
+        {PageName::Home,               "imgEscapRàpidboto",             0, {60, 30},   {}},
+        {PageName::NonReturnValve,     "picVàlvulaAntiretorn",          6, {454, 270}, {}},
+        {PageName::NonReturnValve,     "picCircuitAntiretorn",          6, {280, 266}, {{2, {298, 279}}}},
+        {PageName::NonReturnValve,     "imgSimbolAntiretorn",           0, {135, 75},  {}},
+        {PageName::PistonCompressor,   "picCompressorDePistons",        8, {267, 404}, {}},
+        {PageName::PistonCompressor,   "ImgSimbol",                     0, {135, 75},  {}},
+        {PageName::VaneCompressor,     "picCompressorDePaletes",        6, {450, 404}, {}},
+        {PageName::VaneCompressor,     "ImgSimbol",                     0, {135, 75},  {}},
+        {PageName::LimitingValve,      "picVàlvulaLimit",               6, {500, 300}, {}},
+        {PageName::LimitingValve,      "picCircuitLimit",               6, {280, 266}, {{0, {266, 267}}}},
+        {PageName::LimitingValve,      "imgSimbolLimit",                0, {103, 91},  {}},
+        {PageName::FlowRegulator,      "picVàlvulaReguladora",         12, {454, 270}, {}},
+        {PageName::FlowRegulator,      "picCircuitReguladora",         12, {280, 266}, {}},
+        {PageName::FlowRegulator,      "imgSimbolReguladora",           0, {135, 75},  {}},
+        {PageName::ShuttleValve,       "picVàlvulaSelectora",           6, {480, 270}, {}},
+        {PageName::ShuttleValve,       "picCircuitSelectora",           6, {280, 266}, {}},
+        {PageName::ShuttleValve,       "imgSimbolSelectora",            0, {135, 75},  {}},
+        {PageName::TwoPressureValve,   "picVàlvulaSimultaneïtat",       6, {480, 270}, {}},
+        {PageName::TwoPressureValve,   "picCircuitSimultaneïtat",       6, {280, 266}, {}},
+        {PageName::TwoPressureValve,   "imgSimbolSimultaneïtat",        0, {135, 75},  {}},
+        {PageName::Valve32,            "picVàlvula32",                  6, {454, 270}, {}},
+        {PageName::Valve32,            "picCircuit32",                  5, {280, 266}, {{0, {266, 267}}}},
+        {PageName::Valve32,            "Image1",                        0, {186, 106}, {}},
+        {PageName::Valve42,            "picVàlvula42",                  6, {454, 270}, {}},
+        {PageName::Valve42,            "picCircuit42",                  6, {280, 266}, {}},
+        {PageName::Valve42,            "imgSimbol4_2",                  0, {186, 106}, {}},
+        {PageName::Valve52,            "picVàlvula52",                  6, {454, 270}, {{2, {469, 239}}, {3, {460, 240}}, {4, {460, 243}}, {5, {463, 251}}}},
+        {PageName::Valve52,            "picCircuit52",                  6, {280, 266}, {}},
+        {PageName::Valve52,            "imgSimbol5_2",                  0, {186, 106}, {}},
+        {PageName::Filter,             "picFiltre",                     6, {321, 493}, {}},
+        {PageName::Filter,             "Image1",                        0, {135, 75},  {}},
+        {PageName::PressureRegulator,  "picRegPressió",                 6, {284, 283}, {}},
+        {PageName::PressureRegulator,  "Image1",                        0, {135, 75},  {}},
+        {PageName::Lubricator,         "picLubrificant",                6, {278, 471}, {}},
+        {PageName::Lubricator,         "ImgSimbol",                     0, {135, 75},  {}},
+        {PageName::QuickExhaustValve,  "picEscapamentRàpid",            6, {454, 270}, {}},
+        {PageName::QuickExhaustValve,  "picCircuitEscapamentRàpid",     6, {280, 266}, {}},
+        {PageName::QuickExhaustValve,  "imgSimbol4_2",                  0, {135, 75},  {}},
     };
     return arrays;
 }
@@ -70,12 +72,25 @@ QString imagePictureName(const QString &page, const QString &control)
     return page + u'/' + control + QStringLiteral(".gif");
 }
 
+QString iconPictureName(const QString &page)
+{
+    return page + QStringLiteral("/icon.ico");
+}
+
+int frameCount(const QString &page, const QString &control)
+{
+    for (const PictureArray &array : pictureArrays())
+        if (array.page == page && array.control == control)
+            return array.frames;
+    return 0;
+}
+
 QList<PictureResource> pictureResources()
 {
     QList<PictureResource> resources;
     for (const PictureArray &array : pictureArrays()) {
         if (array.control == QLatin1String("icon")) {
-            resources.append({array.page + QStringLiteral("/icon.ico"), array.page, array.control, -1, array.size});
+            resources.append({iconPictureName(array.page), array.page, array.control, -1, array.size});
             continue;
         }
         if (array.frames == 0) {

@@ -27,3 +27,6 @@ const QList<PictureArray> &pictureArrays();
 QList<PictureResource> pictureResources();
 QString framePictureName(const QString &page, const QString &control, int frame);
 QString imagePictureName(const QString &page, const QString &control);
+QString iconPictureName(const QString &page);
+// The number of frames of a frame array, 0 for a single image or an unknown name.
+int frameCount(const QString &page, const QString &control);

@@ -4,6 +4,7 @@
 #include "AnimationChannel.h"
 #include "NavigationActions.h"
 #include "PageContent.h"
+#include "PageNames.h"
 #include "Records.h"
 #include "SimulationControls.h"
 
@@ -14,7 +15,7 @@ static constexpr TwipRect TreatmentClientRect{165, 450, 11880, 8595};
 
 PageContent filterPage()
 {
-    const QString P = "frmFiltre";
+    const QString &P = PageName::Filter;
     const TwipRect section{1440, 720, 4935, 7335};
     return {
         .description = {
@@ -55,7 +56,7 @@ PageContent filterPage()
         },
         .handlers = {
             {"", Load, loadOneAnimationPage("picFiltre")},
-            {"tmrRellotge", Timer, tickAction({"picFiltre", 6})},
+            {"tmrRellotge", Timer, channelTick(P, "picFiltre")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };
@@ -63,7 +64,7 @@ PageContent filterPage()
 
 PageContent pressureRegulatorPage()
 {
-    const QString P = "frmRegPressió";
+    const QString &P = PageName::PressureRegulator;
     const TwipRect section{1800, 720, 3855, 4695};
     return {
         .description = {
@@ -106,7 +107,7 @@ PageContent pressureRegulatorPage()
         },
         .handlers = {
             {"", Load, loadOneAnimationPage("picRegPressió")},
-            {"tmrRellotge", Timer, tickAction({"picRegPressió", 6})},
+            {"tmrRellotge", Timer, channelTick(P, "picRegPressió")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };
@@ -114,7 +115,7 @@ PageContent pressureRegulatorPage()
 
 PageContent lubricatorPage()
 {
-    const QString P = "frmLubrificant";
+    const QString &P = PageName::Lubricator;
     const TwipRect section{1440, 720, 4935, 7335};
     return {
         .description = {
@@ -154,7 +155,7 @@ PageContent lubricatorPage()
         },
         .handlers = {
             {"", Load, loadOneAnimationPage("picLubrificant")},
-            {"tmrRellotge", Timer, tickAction({"picLubrificant", 6})},
+            {"tmrRellotge", Timer, channelTick(P, "picLubrificant")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };

@@ -3,6 +3,7 @@
 #include "AnimationChannel.h"
 #include "NavigationActions.h"
 #include "PageContent.h"
+#include "PageNames.h"
 #include "Records.h"
 #include "SimulationControls.h"
 
@@ -20,7 +21,7 @@ static constexpr char InUse[] =
 
 PageContent pistonCompressorPage()
 {
-    const QString P = "frmCompressorDePistons";
+    const QString &P = PageName::PistonCompressor;
     const TwipRect section{1320, 960, 4095, 6255};
     return {
         .description = {
@@ -54,7 +55,7 @@ PageContent pistonCompressorPage()
         },
         .handlers = {
             {"", Load, loadOneAnimationPage("picCompressorDePistons")},
-            {"tmrRellotge", Timer, tickAction({"picCompressorDePistons", 8})},
+            {"tmrRellotge", Timer, channelTick(P, "picCompressorDePistons")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };
@@ -62,7 +63,7 @@ PageContent pistonCompressorPage()
 
 PageContent vaneCompressorPage()
 {
-    const QString P = "frmCompressorDePaletes";
+    const QString &P = PageName::VaneCompressor;
     const TwipRect section{1320, 960, 6855, 6255};
     return {
         .description = {
@@ -94,7 +95,7 @@ PageContent vaneCompressorPage()
         },
         .handlers = {
             {"", Load, loadOneAnimationPage("picCompressorDePaletes")},
-            {"tmrRellotge", Timer, tickAction({"picCompressorDePaletes", 6})},
+            {"tmrRellotge", Timer, channelTick(P, "picCompressorDePaletes")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };

@@ -4,6 +4,7 @@
 #include "AnimationChannel.h"
 #include "NavigationActions.h"
 #include "PageContent.h"
+#include "PageNames.h"
 #include "Records.h"
 #include "SimulationControls.h"
 
@@ -14,7 +15,7 @@ static constexpr TwipRect CircuitBox{7800, 840, 3855, 3975};
 
 PageContent quickExhaustValvePage()
 {
-    const QString P = "frmEscapamentRapid";
+    const QString &P = PageName::QuickExhaustValve;
     const TwipRect section{360, 960, 6975, 3975};
     return {
         .description = {
@@ -65,8 +66,8 @@ PageContent quickExhaustValvePage()
         },
         .handlers = {
             {"", Load, loadTwoAnimationPage("picEscapamentRàpid", "picCircuitEscapamentRàpid")},
-            {"tmrRellotge", Timer, tickAction({"picEscapamentRàpid", 6})},
-            {"tmrRellotge1", Timer, tickAction({"picCircuitEscapamentRàpid", 6})},
+            {"tmrRellotge", Timer, channelTick(P, "picEscapamentRàpid")},
+            {"tmrRellotge1", Timer, channelTick(P, "picCircuitEscapamentRàpid")},
             {"cmdSimularEscapamentRàpid", Click, startChannel("tmrRellotge")},
             {"cmdPararEscapamentRàpid", Click, stopChannel("tmrRellotge")},
             {"cmdSimularCirEscapamentRàpid", Click, startChannel("tmrRellotge1")},
@@ -78,7 +79,7 @@ PageContent quickExhaustValvePage()
 
 PageContent limitingValvePage()
 {
-    const QString P = "frmLimitadora";
+    const QString &P = PageName::LimitingValve;
     const TwipRect section{120, 960, 7215, 3975};
     return {
         .description = {
@@ -129,8 +130,8 @@ PageContent limitingValvePage()
         },
         .handlers = {
             {"", Load, loadTwoAnimationPage("picVàlvulaLimit", "picCircuitLimit")},
-            {"tmrRellotge", Timer, tickAction({"picVàlvulaLimit", 6})},
-            {"tmrRellotge1", Timer, tickAction({"picCircuitLimit", 6})},
+            {"tmrRellotge", Timer, channelTick(P, "picVàlvulaLimit")},
+            {"tmrRellotge1", Timer, channelTick(P, "picCircuitLimit")},
             {"cmdSimularLimit", Click, startChannel("tmrRellotge")},
             {"cmdPararLimit", Click, stopChannel("tmrRellotge")},
             {"cmdSimularCirLimit", Click, startChannel("tmrRellotge1")},
@@ -142,7 +143,7 @@ PageContent limitingValvePage()
 
 PageContent flowRegulatorPage()
 {
-    const QString P = "frmReguladora";
+    const QString &P = PageName::FlowRegulator;
     const TwipRect section{360, 960, 6975, 3975};
     return {
         .description = {
@@ -203,8 +204,8 @@ PageContent flowRegulatorPage()
         },
         .handlers = {
             {"", Load, loadTwoAnimationPage("picVàlvulaReguladora", "picCircuitReguladora")},
-            {"tmrRellotge", Timer, tickAction({"picVàlvulaReguladora", 12})},
-            {"tmrRellotge1", Timer, tickAction({"picCircuitReguladora", 12})},
+            {"tmrRellotge", Timer, channelTick(P, "picVàlvulaReguladora")},
+            {"tmrRellotge1", Timer, channelTick(P, "picCircuitReguladora")},
             {"cmdSimularReguladora", Click, startChannel("tmrRellotge")},
             {"cmdPararReguladora", Click, stopChannel("tmrRellotge")},
             {"cmdSimularCirReguladora", Click, startChannel("tmrRellotge1")},

@@ -3,6 +3,7 @@
 #include "AnimationChannel.h"
 #include "NavigationActions.h"
 #include "PageContent.h"
+#include "PageNames.h"
 #include "Records.h"
 #include "SimulationControls.h"
 
@@ -13,7 +14,7 @@ static constexpr TwipRect CircuitBox{7800, 840, 3855, 3975};
 
 PageContent valve32Page()
 {
-    const QString P = "frmValvula32";
+    const QString &P = PageName::Valve32;
     const TwipRect section{360, 840, 6975, 3975};
     // Port names drawn over the section, in the frame's own coordinates.
     auto lblA = [](qint16 index, qint16 tab) {
@@ -75,8 +76,8 @@ PageContent valve32Page()
         },
         .handlers = {
             {"", Load, loadTwoAnimationPage("picVàlvula32", "picCircuit32")},
-            {"tmrRellotge", Timer, tickAction({"picVàlvula32", 6})},
-            {"tmrRellotge1", Timer, tickAction({"picCircuit32", 5})},
+            {"tmrRellotge", Timer, channelTick(P, "picVàlvula32")},
+            {"tmrRellotge1", Timer, channelTick(P, "picCircuit32")},
             {"cmdSimularV32", Click, startChannel("tmrRellotge")},
             {"cmdPararV32", Click, stopChannel("tmrRellotge")},
             {"cmdSimularCir", Click, startChannel("tmrRellotge1")},
@@ -88,7 +89,7 @@ PageContent valve32Page()
 
 PageContent valve42Page()
 {
-    const QString P = "frmValvula42";
+    const QString &P = PageName::Valve42;
     const TwipRect section{360, 960, 6975, 3975};
     return {
         .description = {
@@ -139,8 +140,8 @@ PageContent valve42Page()
         },
         .handlers = {
             {"", Load, loadTwoAnimationPage("picVàlvula42", "picCircuit42")},
-            {"tmrRellotge", Timer, tickAction({"picVàlvula42", 6})},
-            {"tmrRellotge1", Timer, tickAction({"picCircuit42", 6})},
+            {"tmrRellotge", Timer, channelTick(P, "picVàlvula42")},
+            {"tmrRellotge1", Timer, channelTick(P, "picCircuit42")},
             {"cmdSimularV42", Click, startChannel("tmrRellotge")},
             {"cmdPararV42", Click, stopChannel("tmrRellotge")},
             {"cmdSimularCir42", Click, startChannel("tmrRellotge1")},
@@ -152,7 +153,7 @@ PageContent valve42Page()
 
 PageContent valve52Page()
 {
-    const QString P = "frmValvula52";
+    const QString &P = PageName::Valve52;
     const TwipRect section{360, 960, 6975, 3975};
     const TwipRect circuitShifted{7920, 840, 3855, 3975};
     return {
@@ -204,8 +205,8 @@ PageContent valve52Page()
         },
         .handlers = {
             {"", Load, loadTwoAnimationPage("picVàlvula52", "picCircuit52")},
-            {"tmrRellotge", Timer, tickAction({"picVàlvula52", 6})},
-            {"tmrRellotge1", Timer, tickAction({"picCircuit52", 6})},
+            {"tmrRellotge", Timer, channelTick(P, "picVàlvula52")},
+            {"tmrRellotge1", Timer, channelTick(P, "picCircuit52")},
             {"cmdSimularV52", Click, startChannel("tmrRellotge")},
             {"cmdPararV52", Click, stopChannel("tmrRellotge")},
             {"cmdSimularCir", Click, startChannel("tmrRellotge1")},

@@ -4,6 +4,7 @@
 #include "AnimationChannel.h"
 #include "NavigationActions.h"
 #include "PageContent.h"
+#include "PageNames.h"
 #include "Records.h"
 #include "SimulationControls.h"
 
@@ -14,7 +15,7 @@ static constexpr TwipRect CircuitBox{7800, 840, 3855, 3975};
 
 PageContent nonReturnValvePage()
 {
-    const QString P = "frmAntiretorn";
+    const QString &P = PageName::NonReturnValve;
     const TwipRect section{360, 960, 6975, 3975};
     return {
         .description = {
@@ -61,8 +62,8 @@ PageContent nonReturnValvePage()
         },
         .handlers = {
             {"", Load, loadTwoAnimationPage("picVàlvulaAntiretorn", "picCircuitAntiretorn")},
-            {"tmrRellotge", Timer, tickAction({"picVàlvulaAntiretorn", 6})},
-            {"tmrRellotge1", Timer, tickAction({"picCircuitAntiretorn", 6})},
+            {"tmrRellotge", Timer, channelTick(P, "picVàlvulaAntiretorn")},
+            {"tmrRellotge1", Timer, channelTick(P, "picCircuitAntiretorn")},
             {"cmdSimularAntiretorn", Click, startChannel("tmrRellotge")},
             {"cmdPararAntiretorn", Click, stopChannel("tmrRellotge")},
             {"cmdSimularCirAntiretorn", Click, startChannel("tmrRellotge1")},
@@ -74,7 +75,7 @@ PageContent nonReturnValvePage()
 
 PageContent shuttleValvePage()
 {
-    const QString P = "frmSelectora";
+    const QString &P = PageName::ShuttleValve;
     const TwipRect section{120, 960, 7335, 3975};
     return {
         .description = {
@@ -122,8 +123,8 @@ PageContent shuttleValvePage()
         },
         .handlers = {
             {"", Load, loadTwoAnimationPage("picVàlvulaSelectora", "picCircuitSelectora")},
-            {"tmrRellotge", Timer, tickAction({"picVàlvulaSelectora", 6})},
-            {"tmrRellotge1", Timer, tickAction({"picCircuitSelectora", 6})},
+            {"tmrRellotge", Timer, channelTick(P, "picVàlvulaSelectora")},
+            {"tmrRellotge1", Timer, channelTick(P, "picCircuitSelectora")},
             {"cmdSimularSelectora", Click, startChannel("tmrRellotge")},
             {"cmdPararSelectora", Click, stopChannel("tmrRellotge")},
             {"cmdSimularCirSelectora", Click, startChannel("tmrRellotge1")},
@@ -135,7 +136,7 @@ PageContent shuttleValvePage()
 
 PageContent twoPressureValvePage()
 {
-    const QString P = "frmSimultaneïtat";
+    const QString &P = PageName::TwoPressureValve;
     const TwipRect section{120, 960, 7335, 3975};
     return {
         .description = {
@@ -184,8 +185,8 @@ PageContent twoPressureValvePage()
         },
         .handlers = {
             {"", Load, loadTwoAnimationPage("picVàlvulaSimultaneïtat", "picCircuitSimultaneïtat")},
-            {"tmrRellotge", Timer, tickAction({"picVàlvulaSimultaneïtat", 6})},
-            {"tmrRellotge1", Timer, tickAction({"picCircuitSimultaneïtat", 6})},
+            {"tmrRellotge", Timer, channelTick(P, "picVàlvulaSimultaneïtat")},
+            {"tmrRellotge1", Timer, channelTick(P, "picCircuitSimultaneïtat")},
             {"cmdSimularSimultaneïtat", Click, startChannel("tmrRellotge")},
             {"cmdPararSimultaneïtat", Click, stopChannel("tmrRellotge")},
             {"cmdSimularCirSimultaneïtat", Click, startChannel("tmrRellotge1")},

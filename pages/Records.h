@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AnimationChannel.h"
 #include "PageDescription.h"
 #include "PictureCatalogue.h"
 
@@ -51,4 +52,11 @@ inline TimerRecord timer(const QString &name, bool enabled)
 inline LineRecord line(const QString &name, int x1, int y1, int x2, int y2)
 {
     return {.name = name, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = SystemColour::ButtonShadow, .width = 4};
+}
+
+// The Timer handler of the channel that animates `array` on `page`: it steps through
+// as many frames as the picture catalogue gives the array.
+inline PageAction channelTick(const QString &page, const QString &array)
+{
+    return tickAction({array, frameCount(page, array)});
 }

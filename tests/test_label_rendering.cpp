@@ -224,7 +224,7 @@ struct LabelColours {
 // everywhere else black text on white.
 LabelColours expectedColours(const QString &page, const QString &label)
 {
-    if (page == HomePageName) {
+    if (page == PageName::Home) {
         if (label == "lblTítolPrograma")
             return {HomeYellow, TitleBlue};
         if (label == "Label1")

@@ -4,6 +4,7 @@
 
 #include "AnimationChannel.h"
 #include "PageRegistry.h"
+#include "PictureCatalogue.h"
 #include "RenderChecks.h"
 #include "SystemColours.h"
 
@@ -17,7 +18,7 @@ class NavigatorTest final : public QObject {
 private:
     static void pressImage(Program &program, const QString &name, Qt::MouseButton button)
     {
-        PageWindow &home = program.open(HomePageName);
+        PageWindow &home = program.open(PageName::Home);
         const QRect rect = home.surface()->rect().intersected(
             QRect(home.image(name).rect.left / 15, home.image(name).rect.top / 15, 60, 30));
         QTest::mousePress(home.surface(), button, Qt::NoModifier, rect.center());
@@ -29,10 +30,10 @@ private slots:
     void startsOnTheHomePage()
     {
         Program program;
-        QCOMPARE(program.navigator.openPages(), QStringList{HomePageName});
+        QCOMPARE(program.navigator.openPages(), QStringList{PageName::Home});
         QCOMPARE(program.navigator.frame()->windowTitle(), QStringLiteral("Ventiro"));
         QCOMPARE(program.navigator.frame()->centralWidget()->size(), QSize(792, 722));
-        QVERIFY(program.open(HomePageName).isMaximized());
+        QVERIFY(program.open(PageName::Home).isMaximized());
         for (const QString &page : componentPagesInRegistryOrder())
             QVERIFY(!program.navigator.instance(page));
     }
@@ -71,7 +72,7 @@ private slots:
     void closingTheHomePageInsideItsOwnHandlerIsSafe()
     {
         Program program;
-        QPointer<PageWindow> home = program.window(HomePageName);
+        QPointer<PageWindow> home = program.window(PageName::Home);
         pressImage(program, "imgV42Boto", Qt::LeftButton);
         QVERIFY(home);           // still alive until the event has been handled
         QVERIFY(home->isHidden());
@@ -83,16 +84,16 @@ private slots:
     void exitButtonReturnsToAFreshHomePage()
     {
         Program program;
-        QPointer<PageWindow> firstHome = program.window(HomePageName);
+        QPointer<PageWindow> firstHome = program.window(PageName::Home);
         program.menu("mnuSelectora");
         program.open("frmSelectora").button("cmdSortir").click();
-        QCOMPARE(program.navigator.openPages(), QStringList{HomePageName});
-        QVERIFY(program.window(HomePageName) != firstHome.data());
+        QCOMPARE(program.navigator.openPages(), QStringList{PageName::Home});
+        QVERIFY(program.window(PageName::Home) != firstHome.data());
         program.settle();
         QVERIFY(!firstHome);
         QCOMPARE(program.quitRequests, 0);
 
-        program.open(HomePageName).button("cmdSortir").click();
+        program.open(PageName::Home).button("cmdSortir").click();
         QCOMPARE(program.quitRequests, 1);
     }
 
@@ -113,7 +114,7 @@ private slots:
     {
         Program program;
         auto snapshot = [&program] {
-            PageWindow &home = program.open(HomePageName);
+            PageWindow &home = program.open(PageName::Home);
             QImage image(home.surface()->size(), QImage::Format_RGB32);
             home.surface()->render(&image);
             return image;
@@ -148,23 +149,23 @@ private slots:
         Program program;
         program.navigator.closePage("frmReguladora");
         QVERIFY(program.navigator.instance("frmReguladora"));  // created silently
-        QCOMPARE(program.navigator.openPages(), QStringList{HomePageName});
+        QCOMPARE(program.navigator.openPages(), QStringList{PageName::Home});
         program.navigator.closePage("frmReguladora");
-        QCOMPARE(program.navigator.openPages(), QStringList{HomePageName});
+        QCOMPARE(program.navigator.openPages(), QStringList{PageName::Home});
     }
 
     void showingTheOpenHomePageDoesNotRebuildIt()
     {
         Program program;
-        PageWindow *home = program.window(HomePageName);
-        program.navigator.showPage(HomePageName);
-        QCOMPARE(program.window(HomePageName), home);
+        PageWindow *home = program.window(PageName::Home);
+        program.navigator.showPage(PageName::Home);
+        QCOMPARE(program.window(PageName::Home), home);
     }
 
     void anEmptyFrameShowsTheWorkspaceColour()
     {
         Program program;
-        program.open(HomePageName).close();
+        program.open(PageName::Home).close();
         program.settle();
         QWidget *viewport = program.navigator.frame()->workspace()->viewport();
         QImage image(viewport->size(), QImage::Format_RGB32);
@@ -196,13 +197,15 @@ private slots:
         HandlerContext context{program.navigator, page, variables, program.clock};
         program.clock.setSecond(5);
         QVERIFY_THROWS_EXCEPTION(MissingControl, tick(context, {"picCircuit32", 6}));
+        // So does a channel of an array the picture catalogue does not know (no frames).
+        QVERIFY_THROWS_EXCEPTION(MissingControl, tick(context, {"picCircuit33", frameCount("frmValvula32", "picCircuit33")}));
         // Through the dispatcher the failure is reported and the page stays usable.
         const_cast<PageInstance *>(program.navigator.instance("frmValvula32"))
             ->content.handlers.append({"cmdSimularV32", PageEvent::Timer, tickAction({"picCircuit32", 6})});
         program.navigator.dispatch("frmValvula32", "cmdSimularV32", PageEvent::Timer);
         QCOMPARE(program.navigator.openPages(), QStringList{"frmValvula32"});
         program.open("frmValvula32").button("cmdSortir").click();
-        QCOMPARE(program.navigator.openPages(), QStringList{HomePageName});
+        QCOMPARE(program.navigator.openPages(), QStringList{PageName::Home});
     }
 
     void resizingTheFrameKeepsControlsWherePlaced()

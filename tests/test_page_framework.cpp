@@ -214,7 +214,7 @@ private slots:
     void focusTabOrderAndKeyboard()
     {
         Program program;
-        PageWindow &home = program.open(HomePageName);
+        PageWindow &home = program.open(PageName::Home);
         QCOMPARE(program.navigator.frame()->focusWidget(), &home.button("cmdSortir"));
         QTest::keyClick(&home.button("cmdSortir"), Qt::Key_Return);
         QCOMPARE(program.quitRequests, 1);

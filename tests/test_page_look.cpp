@@ -122,7 +122,7 @@ private slots:
         const auto two = [](const char *page, QStringList buttons) {
             QTest::newRow(page) << QString::fromUtf8(page) << (buttons << "cmdSortir");
         };
-        QTest::newRow("home") << HomePageName << QStringList{"cmdSortir"};
+        QTest::newRow("home") << PageName::Home << QStringList{"cmdSortir"};
         for (const char *page : {"frmCompressorDePistons", "frmCompressorDePaletes", "frmFiltre", "frmRegPressió", "frmLubrificant"})
             QTest::newRow(page) << QString::fromUtf8(page) << QStringList{"cmdSortir"};
         two("frmValvula32", {"cmdSimularV32", "cmdPararV32", "cmdSimularCir", "cmdPararCirc"});

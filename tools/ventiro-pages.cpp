@@ -1,7 +1,8 @@
 // ventiro-pages: prints every page description as tab-separated text, one control
 // per line in stored order, so the layout tables can be reviewed at a glance.
 // Columns: page, position, kind, name, index, rectangle (twips), caption or picture,
-// font, colours, alignment, tab index, visible/enabled, container.
+// font, colours, alignment, tab index, state (visible/enabled, or the page a menu
+// command or picture button opens), container.
 #include "MainFrameDescription.h"
 #include "PageRegistry.h"
 
@@ -44,6 +45,12 @@ QString alignment(Alignment a)
     return {};
 }
 
+// The state column of a menu command or a picture button: the page it opens.
+QString opens(const QString &target)
+{
+    return target.isEmpty() ? QString() : "opens " + target;
+}
+
 void row(const QStringList &columns)
 {
     out << columns.join(u'\t') << '\n';
@@ -80,7 +87,7 @@ void printPage(const PageDescription &d)
                                r.name + "(" + index(r.index) + ")");
             } else if constexpr (std::is_same_v<T, ImageRecord>) {
                 row({d.name, QString::number(position), "image", r.name, "", rect(r.rect), r.picture, "", "", "", "",
-                     "", ""});
+                     opens(r.target), ""});
             } else if constexpr (std::is_same_v<T, TimerRecord>) {
                 row({d.name, QString::number(position), "timer", r.name, "", "", QString::number(r.interval) + " ms",
                      "", "", "", "", r.enabled ? "enabled" : "disabled", ""});
@@ -98,7 +105,7 @@ void printMenu(const QString &frame, const QList<MenuItemRecord> &items, const Q
 {
     for (const MenuItemRecord &item : items) {
         row({frame, QString::number(position++), item.children.isEmpty() ? "menu command" : "menu heading",
-             item.name, "", "", '"' + item.caption + '"', "", "", "", "", "", parent});
+             item.name, "", "", '"' + item.caption + '"', "", "", "", "", opens(item.target), parent});
         printMenu(frame, item.children, item.name, position);
     }
 }
