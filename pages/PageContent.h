@@ -10,21 +10,21 @@ struct PageContent {
 };
 
 // Compressors
-PageContent pistonCompressorPage();      // frmCompressorDePistons
-PageContent vaneCompressorPage();        // frmCompressorDePaletes
+PageContent pistonCompressorPage();
+PageContent vaneCompressorPage();
 // Air treatment
-PageContent filterPage();                // frmFiltre
-PageContent pressureRegulatorPage();     // frmRegPressió
-PageContent lubricatorPage();            // frmLubrificant
+PageContent filterPage();
+PageContent pressureRegulatorPage();
+PageContent lubricatorPage();
 // Directional valves
-PageContent valve32Page();               // frmValvula32
-PageContent valve42Page();               // frmValvula42
-PageContent valve52Page();               // frmValvula52
+PageContent valve32Page();
+PageContent valve42Page();
+PageContent valve52Page();
 // Non-return and logic valves
-PageContent nonReturnValvePage();        // frmAntiretorn
-PageContent shuttleValvePage();          // frmSelectora
-PageContent twoPressureValvePage();      // frmSimultaneïtat
+PageContent nonReturnValvePage();
+PageContent shuttleValvePage();
+PageContent twoPressureValvePage();
 // Exhaust, pressure and flow control valves
-PageContent quickExhaustValvePage();     // frmEscapamentRapid
-PageContent limitingValvePage();         // frmLimitadora
-PageContent flowRegulatorPage();         // frmReguladora
+PageContent quickExhaustValvePage();
+PageContent limitingValvePage();
+PageContent flowRegulatorPage();
