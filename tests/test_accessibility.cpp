@@ -84,7 +84,7 @@ private slots:
     void homePageListsItsTextsAndPictureButtonsInStoredOrder()
     {
         Program program;
-        PageWindow &home = program.open(HomePageName);
+        PageWindow &home = program.open(PageName::Home);
         QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&home);
         QCOMPARE(window->text(QAccessible::Name), QString());  // the home page has no caption
         QAccessibleInterface *surface = surfaceOf(home);
@@ -148,7 +148,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, page);
         Program program;
-        QAccessibleInterface *found = childNamed(surfaceOf(program.open(HomePageName)), button);
+        QAccessibleInterface *found = childNamed(surfaceOf(program.open(PageName::Home)), button);
         QVERIFY(found);
         QAccessibleActionInterface *actions = found->actionInterface();
         QVERIFY(actions);
@@ -218,10 +218,10 @@ private slots:
 
     void everyPageReadsEveryLabelAndNamesEveryPicture()
     {
-        const QStringList pages = componentPagesInRegistryOrder() << HomePageName;
+        const QStringList pages = componentPagesInRegistryOrder() << PageName::Home;
         for (const QString &pageName : pages) {
             Program program;
-            if (pageName != HomePageName)
+            if (pageName != PageName::Home)
                 program.navigator.openComponentPage(pageName);
             PageWindow &page = program.open(pageName);
             QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&page);
@@ -269,11 +269,11 @@ private slots:
     void aClosedPageLeavesNothingBehindOnTheTree()
     {
         Program program;
-        QAccessibleInterface *button = childNamed(surfaceOf(program.open(HomePageName)), "Filtre");
+        QAccessibleInterface *button = childNamed(surfaceOf(program.open(PageName::Home)), "Filtre");
         const QAccessible::Id id = QAccessible::uniqueId(button);
         button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         program.settle();
-        QVERIFY(!program.window(HomePageName));
+        QVERIFY(!program.window(PageName::Home));
         QVERIFY(!QAccessible::accessibleInterface(id));
     }
 };
