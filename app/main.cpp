@@ -1,9 +1,6 @@
 #include "Clock.h"
-#include "Fonts.h"
 #include "Navigator.h"
-#include "PageNames.h"
-#include "PictureCatalogue.h"
-#include "Pictures.h"
+#include "ProgramSetup.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -11,13 +8,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    // Ties the windows to the installed menu entry (and its icon), e.g. as the Wayland app id.
-    QGuiApplication::setDesktopFileName(QStringLiteral("cat.ventiro.Ventiro"));
-    installFontSubstitutions();
     QTranslator toolkitTexts;
-    if (toolkitTexts.load(QStringLiteral(":/translations/qtbase_ca.qm")))
-        QApplication::installTranslator(&toolkitTexts);
-    QApplication::setWindowIcon(pageIcon(iconPictureName(PageName::Home)));
+    setUpProgram(toolkitTexts);
     SystemClock clock;
     Navigator navigator(clock, [] { QApplication::exit(0); });
     navigator.startUp();

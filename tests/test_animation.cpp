@@ -367,6 +367,90 @@ private slots:
         QVERIFY(channel.remainingTime() >= 0);
     }
 
+    void eachStartAndStopButtonWorksItsOwnChannel_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("componentButtons");  // start, stop
+        QTest::addColumn<QStringList>("circuitButtons");
+        auto row = [](const char *page, const char *start, const char *stop, const char *circuitStart,
+                      const char *circuitStop) {
+            QTest::newRow(page) << QString::fromUtf8(page)
+                                << QStringList{QString::fromUtf8(start), QString::fromUtf8(stop)}
+                                << QStringList{QString::fromUtf8(circuitStart), QString::fromUtf8(circuitStop)};
+        };
+        row("frmAntiretorn", "cmdSimularAntiretorn", "cmdPararAntiretorn", "cmdSimularCirAntiretorn",
+            "cmdPararCircAntiretorn");
+        row("frmLimitadora", "cmdSimularLimit", "cmdPararLimit", "cmdSimularCirLimit", "cmdPararCircLimit");
+        row("frmReguladora", "cmdSimularReguladora", "cmdPararReguladora", "cmdSimularCirReguladora",
+            "cmdPararCircReguladora");
+        row("frmSelectora", "cmdSimularSelectora", "cmdPararSelectora", "cmdSimularCirSelectora",
+            "cmdPararCircSelectora");
+        row("frmSimultaneïtat", "cmdSimularSimultaneïtat", "cmdPararSimultaneïtat", "cmdSimularCirSimultaneïtat",
+            "cmdPararCircSimultaneïtat");
+        row("frmValvula32", "cmdSimularV32", "cmdPararV32", "cmdSimularCir", "cmdPararCirc");
+        row("frmValvula42", "cmdSimularV42", "cmdPararV42", "cmdSimularCir42", "cmdPararCirc");
+        row("frmValvula52", "cmdSimularV52", "cmdPararV52", "cmdSimularCir", "cmdPararCirc");
+        row("frmEscapamentRapid", "cmdSimularEscapamentRàpid", "cmdPararEscapamentRàpid",
+            "cmdSimularCirEscapamentRàpid", "cmdPararCirc");
+    }
+
+    void eachStartAndStopButtonWorksItsOwnChannel()
+    {
+        QFETCH(QString, page);
+        QFETCH(QStringList, componentButtons);
+        QFETCH(QStringList, circuitButtons);
+        Program program;
+        program.navigator.openComponentPage(page);
+        PageWindow &window = program.open(page);
+        QTimer &component = window.timer("tmrRellotge");
+        QTimer &circuit = window.timer("tmrRellotge1");
+        auto running = [&] { return QPair<bool, bool>(component.isActive(), circuit.isActive()); };
+        QCOMPARE(running(), qMakePair(false, false));
+        QCOMPARE(window.button(componentButtons[0]).text(), QStringLiteral("&Simulació"));
+        QCOMPARE(window.button(componentButtons[1]).text(), QStringLiteral("&Parar"));
+        QCOMPARE(window.button(circuitButtons[0]).text(), QStringLiteral("S&imular"));
+        QCOMPARE(window.button(circuitButtons[1]).text(), QStringLiteral("P&arar"));
+        window.button(circuitButtons[0]).click();
+        QCOMPARE(running(), qMakePair(false, true));
+        window.button(componentButtons[0]).click();
+        QCOMPARE(running(), qMakePair(true, true));
+        window.button(componentButtons[1]).click();
+        QCOMPARE(running(), qMakePair(false, true));
+        window.button(circuitButtons[1]).click();
+        QCOMPARE(running(), qMakePair(false, false));
+        window.button(componentButtons[0]).click();
+        window.button(circuitButtons[1]).click();  // stopping a stopped channel changes nothing
+        QCOMPARE(running(), qMakePair(true, false));
+    }
+
+    void theKeyboardStartsOnTheComponentsStartButtonAndTabsThroughTheButtons_data()
+    {
+        eachStartAndStopButtonWorksItsOwnChannel_data();
+    }
+
+    void theKeyboardStartsOnTheComponentsStartButtonAndTabsThroughTheButtons()
+    {
+        QFETCH(QString, page);
+        QFETCH(QStringList, componentButtons);
+        QFETCH(QStringList, circuitButtons);
+        Program program;
+        program.navigator.openComponentPage(page);
+        PageWindow &window = program.open(page);
+        const QStringList expected = componentButtons + circuitButtons + QStringList{"cmdSortir"};
+        QStringList visited;
+        for (int i = 0; i < expected.size(); ++i) {
+            QWidget *focused = program.navigator.frame()->focusWidget();
+            QVERIFY(focused);
+            visited << focused->objectName();
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(visited, expected);
+        // Enter on the focused start button starts the component channel.
+        window.button(expected[0]).setFocus();
+        QTest::keyClick(&window.button(expected[0]), Qt::Key_Return);
+        QVERIFY(window.timer("tmrRellotge").isActive());
+    }
+
     void circuitFramesFourAndFiveOfTheFiveTwoValveSitFurtherRight()
     {
         Program program;

@@ -6,6 +6,7 @@
 #include "Pictures.h"
 
 #include <QMenu>
+#include <QPainter>
 #include <QMenuBar>
 
 class MenuAndHomeTest final : public QObject {
@@ -44,6 +45,43 @@ private:
         QImage image(surface->size(), QImage::Format_RGB32);
         surface->render(&image);
         return image;
+    }
+
+    // The black letters of `image` within `area`, cut to their extent: black on white.
+    static QImage letters(const QImage &image, QRect area)
+    {
+        QRect ink;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixel(x, y) == qRgb(0, 0, 0))
+                    ink |= QRect(x, y, 1, 1);
+        QImage cut(ink.size(), QImage::Format_RGB32);
+        cut.fill(Qt::white);
+        for (int y = 0; y < ink.height(); ++y)
+            for (int x = 0; x < ink.width(); ++x)
+                if (image.pixel(ink.left() + x, ink.top() + y) == qRgb(0, 0, 0))
+                    cut.setPixel(x, y, qRgb(0, 0, 0));
+        return cut;
+    }
+
+    // A line of a button's text as drawn in black bold 10-pixel sans-serif letters
+    // without smoothing, with the given extra space between letters.
+    static QImage lettersOf(const QString &line, qreal spacing)
+    {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(10);
+        font.setBold(true);
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        QImage canvas(120, 30, QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        QPainter painter(&canvas);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(10, 20, line);
+        painter.end();
+        return letters(canvas, canvas.rect());
     }
 
 private slots:
@@ -155,6 +193,58 @@ private slots:
             QTest::mousePress(program.open("frmHidràulica").surface(), Qt::LeftButton, Qt::NoModifier, point);
             QCOMPARE(program.navigator.openPages(), QStringList{page});
             program.settle();
+        }
+    }
+
+    void everyPictureButtonShowsItsText_data()
+    {
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QStringList>("lines");
+        auto row = [](const char *image, QStringList lines) { QTest::newRow(image) << QString::fromUtf8(image) << lines; };
+        row("ImgPistonsBoto", {"Compr.", "Pistons"});
+        row("ImgPaletesBoto", {"Compr.", "Paletes"});
+        row("imgFiltre", {"Filtre"});
+        row("imgReguladorPressió", {"Regulador", "Pressió"});
+        row("imgLubricador", {"Lubricador"});
+        row("ImgV32Boto", {"Vàlvula", "3/2"});
+        row("imgV42Boto", {"Vàlvula", "4/2"});
+        row("imgV52Boto", {"Vàlvula", "5/2"});
+        row("imgAndBoto", {"AND"});
+        row("ImgORBoto", {"OR"});
+        row("ImgAntiretornBoto", {"Antiretorn"});
+        row("ImgLimitadoraBoto", {"Limitadora"});
+        row("ImgReguladoraBoto", {"Reguladora"});
+        row("imgEscapRàpidboto", {"Escapament", "Ràpid"});
+    }
+
+    void everyPictureButtonShowsItsText()
+    {
+        // Each line's letters as the picture shows them must be the line's text set
+        // in the buttons' letters, at one of the letter spacings the buttons use.
+        QFETCH(QString, image);
+        QFETCH(QStringList, lines);
+        const QImage picture = GetPicture("frmHidràulica/" + image + ".gif").convertToFormat(QImage::Format_RGB32);
+        QList<QRect> bands;
+        if (lines.size() == 1) {
+            bands = {picture.rect()};
+        } else {
+            // The lines part at the row with the least black between them.
+            int split = 0, least = INT_MAX;
+            for (int y = 10; y < 20; ++y) {
+                int black = 0;
+                for (int x = 0; x < picture.width(); ++x)
+                    black += picture.pixel(x, y) == qRgb(0, 0, 0);
+                if (black < least)
+                    least = black, split = y;
+            }
+            bands = {QRect(0, 0, picture.width(), split), QRect(0, split, picture.width(), picture.height() - split)};
+        }
+        for (int i = 0; i < lines.size(); ++i) {
+            const QImage shown = letters(picture, bands[i]);
+            bool matches = false;
+            for (const qreal spacing : {0.0, 1.0, -0.5})
+                matches = matches || shown == lettersOf(lines[i], spacing);
+            QVERIFY2(matches, qUtf8Printable(lines[i]));
         }
     }
 

@@ -4,7 +4,9 @@
 
 #include "AnimationChannel.h"
 #include "PageRegistry.h"
+#include "PagePainting.h"
 #include "PictureCatalogue.h"
+#include "RenderChecks.h"
 
 #include <QProcess>
 #include <QSet>
@@ -131,6 +133,55 @@ private slots:
             QCOMPARE(clicked, buttons);  // every button does something
             QCOMPARE(ticked, timers);    // every timer steps a channel
         }
+    }
+
+    void everyComponentPageShowsItsTitle_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("title");
+        auto row = [](const char *page, const char *title) {
+            QTest::newRow(page) << QString::fromUtf8(page) << QString::fromUtf8(title);
+        };
+        row("frmCompressorDePistons", "COMPRESSOR DE PISTONS O ÈMBOL");
+        row("frmCompressorDePaletes", "COMPRESSOR DE PALETES");
+        row("frmFiltre", "FILTRE");
+        row("frmRegPressió", "REGULADOR DE PRESSIÓ");
+        row("frmLubrificant", "LUBRIFICADOR");
+        row("frmValvula32", "VÀLVULA DISTRIBUÏDORA 3/2");
+        row("frmValvula42", "VÀLVULA DISTRIBUÏDORA 4/2");
+        row("frmValvula52", "VÀLVULA DISTRIBUÏDORA 5/2");
+        row("frmAntiretorn", "VÀLVULA  ANTIRETORN");
+        row("frmSelectora", "VÀLVULA  SELECTORA");
+        row("frmSimultaneïtat", "VÀLVULA  DE SIMULTANEÏTAT");
+        row("frmEscapamentRapid", "VÀLVULA D'ESCAPAMENT RÀPID");
+        row("frmLimitadora", "VÀLVULA  LIMITADORA DE PRESSIÓ");
+        row("frmReguladora", "VÀLVULA   REGULADORA I ANTIRETORN");
+    }
+
+    void everyComponentPageShowsItsTitle()
+    {
+        // Each title is one line of 12-point bold Arial (16 pixels), centred in its label.
+        QFETCH(QString, page);
+        QFETCH(QString, title);
+        Program program;
+        program.navigator.openComponentPage(page);
+        PageWindow &window = program.open(page);
+        const LabelRecord &label = window.label("lblTitol");
+        QCOMPARE(label.caption, title);
+        QCOMPARE(label.font, (FontSpec{.face = "Arial", .points = 12, .weight = 700}));
+        QCOMPARE(label.alignment, Alignment::Centre);
+
+        window.surface()->resize(800, 600);
+        QImage shown(window.surface()->size(), QImage::Format_RGB32);
+        window.surface()->render(&shown);
+        const QRect place = pixelRect(label.rect);
+        const QRect ink = RenderChecks::inkBounds(shown, shown.pixel(place.topLeft()), place);
+        QFont expected(QStringLiteral("Liberation Sans"));
+        expected.setPixelSize(16);
+        expected.setBold(true);
+        const QRect expectedInk = QFontMetrics(expected).tightBoundingRect(title);
+        QVERIFY2(qAbs(ink.width() - expectedInk.width()) <= 2, qUtf8Printable(QStringLiteral("%1 against %2").arg(ink.width()).arg(expectedInk.width())));
+        QVERIFY(qAbs(ink.center().x() - place.center().x()) <= 1);
     }
 
     void thePageListingToolPrintsEveryRecord()

@@ -211,6 +211,42 @@ private slots:
         QCOMPARE(shown.pixelColor(frame4.x() + 180, frame4.geometry().bottom() + 3), QColor(255, 255, 255));
     }
 
+    void portNamesAreDrawnOverTheThreeTwoValveSection_data()
+    {
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<QRect>("place");  // in the frame's own pixels
+        const QRect portA(232, 24, 33, 25), pressure(136, 240, 97, 33), exhaust(192, 240, 129, 17);
+        QTest::newRow("frame 0: A") << 0 << portA;
+        QTest::newRow("frame 0: Escapament") << 0 << exhaust;
+        QTest::newRow("frame 1: A") << 1 << portA;
+        QTest::newRow("frame 1: Escapament") << 1 << exhaust;
+        QTest::newRow("frame 2: A") << 2 << portA;
+        QTest::newRow("frame 3: A") << 3 << portA;
+        QTest::newRow("frame 4: A") << 4 << portA;
+        QTest::newRow("frame 4: Pressió") << 4 << pressure;
+        QTest::newRow("frame 5: A") << 5 << portA;
+        QTest::newRow("frame 5: Pressió") << 5 << pressure;
+    }
+
+    void portNamesAreDrawnOverTheThreeTwoValveSection()
+    {
+        // Black letters on a white label, centred in it, over the frame's picture.
+        QFETCH(int, frame);
+        QFETCH(QRect, place);
+        Program program;
+        program.navigator.openComponentPage("frmValvula32");
+        const QImage shown = render(program.open("frmValvula32").pictureBox("picVàlvula32", frame));
+        const QRect ink = RenderChecks::inkBounds(shown, qRgb(255, 255, 255), place);
+        QVERIFY(!ink.isEmpty());
+        QCOMPARE(shown.pixel(place.topLeft()), qRgb(255, 255, 255));
+        QVERIFY2(qAbs(ink.center().x() - place.center().x()) <= 1, qUtf8Printable(QString::number(ink.center().x())));
+        bool black = false;
+        for (int y = ink.top(); y <= ink.bottom(); ++y)
+            for (int x = ink.left(); x <= ink.right(); ++x)
+                black = black || shown.pixel(x, y) == qRgb(0, 0, 0);
+        QVERIFY(black);
+    }
+
     void focusTabOrderAndKeyboard()
     {
         Program program;

@@ -1,0 +1,8 @@
+#pragma once
+
+class QTranslator;
+
+// What the program sets up before its first window: the font substitutions, the
+// toolkit's own texts in Catalan (through `toolkitTexts`, which must outlive the
+// program's windows), the program's icon and its desktop entry.
+void setUpProgram(QTranslator &toolkitTexts);
