@@ -12,6 +12,7 @@
 #include "PagePainting.h"
 #include "PageRegistry.h"
 #include "PageWindow.h"
+#include "ProgramSetup.h"
 #include "Pictures.h"
 
 #include <QApplication>
@@ -108,7 +109,7 @@ public:
     void pressHomePicture(const QString &page)
     {
         const QString image = imageFor(page);
-        PageWindow *home = m_navigator.openWindow(HomePageName);
+        PageWindow *home = m_navigator.openWindow(PageName::Home);
         const QPointF at = pixelRect(home->image(image).rect).center();
         QMouseEvent press(QEvent::MouseButtonPress, at, home->surface()->mapToGlobal(at), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
@@ -119,8 +120,8 @@ public:
     {
         const QStringList open = m_navigator.openPages();
         if (open.isEmpty())
-            m_navigator.showPage(HomePageName);
-        else if (open.first() != HomePageName)
+            m_navigator.showPage(PageName::Home);
+        else if (open.first() != PageName::Home)
             m_navigator.returnHome(open.first());
         finishEvent();
     }
@@ -248,11 +249,11 @@ private:
     {
         if (m_images.empty()) {
             // Learned once by pressing each picture.
-            for (const HandlerBinding &binding : findRegistryEntry(HomePageName)->content().handlers) {
+            for (const HandlerBinding &binding : findRegistryEntry(PageName::Home)->content().handlers) {
                 if (binding.event != PageEvent::MouseDown)
                     continue;
                 goHome();
-                m_navigator.dispatch(HomePageName, binding.control, PageEvent::MouseDown);
+                m_navigator.dispatch(PageName::Home, binding.control, PageEvent::MouseDown);
                 m_images[m_navigator.openPages().value(0)] = binding.control;
             }
             goHome();
@@ -303,15 +304,10 @@ int startUpChild(const QString &kind, const QElapsedTimer &sinceMain, QApplicati
     std::unique_ptr<Navigator> navigator;
     SystemClock clock;
     if (kind == QStringLiteral("ventiro")) {
-        // As the program's main does.
-        QGuiApplication::setDesktopFileName(QStringLiteral("cat.ventiro.Ventiro"));
-        installFontSubstitutions();
-        if (toolkitTexts.load(QStringLiteral(":/translations/qtbase_ca.qm")))
-            QApplication::installTranslator(&toolkitTexts);
-        QApplication::setWindowIcon(pageIcon(QStringLiteral("frmHidràulica/icon.ico")));
+        setUpProgram(toolkitTexts);  // as the program's main does
         navigator = std::make_unique<Navigator>(clock, [] {});
         navigator->startUp();
-        navigator->openWindow(HomePageName)->surface()->installEventFilter(&firstPaint);
+        navigator->openWindow(PageName::Home)->surface()->installEventFilter(&firstPaint);
     } else {
         bare = std::make_unique<QMainWindow>();
         for (const MenuItemRecord &item : mainFrameDescription().menu)

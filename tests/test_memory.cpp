@@ -38,7 +38,7 @@ private:
     static void round(Program &program, const QList<QPair<QString, QString>> &buttons)
     {
         for (const auto &[button, page] : buttons) {
-            PageWindow &home = program.open(HomePageName);
+            PageWindow &home = program.open(PageName::Home);
             QTest::mousePress(home.surface(), Qt::LeftButton, Qt::NoModifier,
                               pixelRect(home.image(button).rect).center());
             finish(program);
@@ -68,8 +68,8 @@ private slots:
             if (binding.event == PageEvent::MouseDown)
                 buttons.append({binding.control, QString()});
         for (auto &[button, page] : buttons) {
-            QTest::mousePress(program.open(HomePageName).surface(), Qt::LeftButton, Qt::NoModifier,
-                              pixelRect(program.open(HomePageName).image(button).rect).center());
+            QTest::mousePress(program.open(PageName::Home).surface(), Qt::LeftButton, Qt::NoModifier,
+                              pixelRect(program.open(PageName::Home).image(button).rect).center());
             page = program.navigator.openPages().value(0);
             program.navigator.returnHome(page);
             finish(program);

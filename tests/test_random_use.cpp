@@ -52,7 +52,7 @@ struct PageFacts {
 PageFacts factsOf(const QString &page)
 {
     const PageDescription description = findRegistryEntry(page)->content().description;
-    PageFacts facts{.name = page, .home = page == HomePageName};
+    PageFacts facts{.name = page, .home = page == PageName::Home};
     std::map<QString, ChannelFacts> arrays;
     for (const ControlRecord &record : description.controls) {
         if (const auto *box = std::get_if<PictureBoxRecord>(&record)) {
@@ -167,7 +167,7 @@ private:
 
     void pressPicture()
     {
-        PageWindow *home = m_navigator->openWindow(HomePageName);
+        PageWindow *home = m_navigator->openWindow(PageName::Home);
         if (!home || !home->surface()->isVisible())
             return;
         static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
@@ -202,7 +202,7 @@ private:
             if (m_facts.at(page).home)
                 ++m_model.quitRequests;  // ending the program is only observed
             else
-                openInModel(HomePageName);
+                openInModel(PageName::Home);
         } else if (caption == QStringLiteral("&Simulació") || caption == QStringLiteral("&Parar")) {
             m_model.running[QStringLiteral("tmrRellotge")] = caption == QStringLiteral("&Simulació");
         } else if (caption == QStringLiteral("S&imular") || caption == QStringLiteral("P&arar")) {
@@ -391,12 +391,12 @@ private:
     void learnImageTargets()
     {
         Program probe;
-        for (const HandlerBinding &binding : findRegistryEntry(HomePageName)->content().handlers) {
+        for (const HandlerBinding &binding : findRegistryEntry(PageName::Home)->content().handlers) {
             if (binding.event != PageEvent::MouseDown)
                 continue;
-            if (!probe.window(HomePageName))
+            if (!probe.window(PageName::Home))
                 probe.navigator.returnHome(probe.navigator.openPages().value(0));
-            PageWindow &home = probe.open(HomePageName);
+            PageWindow &home = probe.open(PageName::Home);
             QTest::mousePress(home.surface(), Qt::LeftButton, Qt::NoModifier,
                               pixelRect(home.image(binding.control).rect).center());
             m_imageTargets[binding.control] = probe.navigator.openPages().value(0);
@@ -419,14 +419,14 @@ private slots:
 
         learnImageTargets();
         QCOMPARE(m_imageTargets.size(), size_t(14));
-        m_facts[HomePageName] = factsOf(HomePageName);
+        m_facts[PageName::Home] = factsOf(PageName::Home);
         for (const QString &page : componentPagesInRegistryOrder())
             m_facts[page] = factsOf(page);
 
         m_navigator = std::make_unique<Navigator>(m_clock, [this] { ++m_quitRequests; });
         m_navigator->startUp();
         QVERIFY(QTest::qWaitForWindowExposed(m_navigator->frame()));
-        openInModel(HomePageName);
+        openInModel(PageName::Home);
 
         for (int n = 0; n < events; ++n) {
             randomEvent();

@@ -47,10 +47,10 @@ private slots:
     void aRestoredPageShowsItsWholeClientAreaAndMaximizesBackToItsLook()
     {
         QStringList pages = componentPagesInRegistryOrder();
-        pages.prepend(HomePageName);
+        pages.prepend(PageName::Home);
         for (const QString &page : pages) {
             Program program;
-            if (page != HomePageName)
+            if (page != PageName::Home)
                 program.menu(menuFor(page));
             PageWindow &window = program.open(page);
             const QImage maximized = workspaceImage(program);
@@ -105,9 +105,9 @@ private slots:
     void aMinimizedHomePageComesBackMaximizedAndItsButtonsWork()
     {
         Program program;
-        PageWindow *home = program.window(HomePageName);
+        PageWindow *home = program.window(PageName::Home);
         home->showMinimized();
-        program.navigator.showPage(HomePageName);
+        program.navigator.showPage(PageName::Home);
         QVERIFY(home->isMaximized());
         QCOMPARE(program.navigator.frame()->workspace()->activeSubWindow(), home);
         const ImageRecord &button = home->image("imgFiltre");
