@@ -4,6 +4,7 @@
 // written here from the pages' texts and layout, not taken from the page tables.
 #include "TestSupport.h"
 
+#include "PictureChecks.h"
 #include "RenderChecks.h"
 
 #include <QFontMetricsF>
@@ -449,7 +450,7 @@ private slots:
         QVERIFY(symbol);
         const QImage image = paintedLabel(symbol->label);
         QCOMPARE(QColor(image.pixel(0, 0)), QColor(250, 240, 200));
-        QVERIFY(coloursOf(image).contains(qRgb(0, 100, 0)));
+        QVERIFY(PictureChecks::contains(image, qRgb(0, 100, 0)));
     }
 
     // Each line lies where its alignment puts it: its ink starts at the label's
@@ -529,16 +530,6 @@ private slots:
         QVERIFY2(capitalTops.size() >= 2, qUtf8Printable(QStringLiteral("%1 lines found").arg(capitalTops.size())));
         for (qsizetype k = 1; k < capitalTops.size(); ++k)
             QCOMPARE(capitalTops[k] - capitalTops[k - 1], Pitch13);
-    }
-
-private:
-    static QSet<QRgb> coloursOf(const QImage &image)
-    {
-        QSet<QRgb> colours;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                colours.insert(image.pixel(x, y));
-        return colours;
     }
 };
 

@@ -6,6 +6,7 @@
 #include "IconWriter.h"
 #include "Palette.h"
 #include "PictureCatalogue.h"
+#include "PictureChecks.h"
 #include "ProgramIcon.h"
 
 #include <QDir>
@@ -87,11 +88,7 @@ static QString gifFormatProblem(const QByteArray &gif, QSize size)
 
 static QSet<QRgb> coloursOf(const QImage &image)
 {
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    return colours;
+    return PictureChecks::coloursIn(image, image.rect());
 }
 
 class TestPictures final : public QObject {
