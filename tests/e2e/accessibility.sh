@@ -34,7 +34,7 @@ fi
 . "$here/x_server.sh"
 launcher=
 trap 'if [ -n "$launcher" ]; then kill "$launcher" 2>/dev/null || true; fi; cleanup' EXIT
-start_x_server || { echo "SKIP: Xvfb did not start"; exit 77; }
+start_x_server || { echo "FAIL: Xvfb did not start"; exit 1; }
 
 # The accessibility bus of this session; its registry starts when the program
 # first registers with it.
