@@ -4,6 +4,7 @@
 // oil drops change; and their three circuit symbols.
 #include "AirTreatmentParts.h"
 #include "Artwork.h"
+#include "PageNames.h"
 #include "Canvas.h"
 #include "DrawingBasics.h"
 #include "Palette.h"
@@ -524,11 +525,11 @@ QImage drawLubricatorSymbol(int, QSize size)
 QList<ArtworkEntry> airTreatmentArtwork()
 {
     return {
-        {QStringLiteral("frmFiltre"), QStringLiteral("picFiltre"), drawFilter},
-        {QStringLiteral("frmFiltre"), QStringLiteral("Image1"), drawFilterSymbol},
-        {QStringLiteral("frmRegPressió"), QStringLiteral("picRegPressió"), drawRegulator},
-        {QStringLiteral("frmRegPressió"), QStringLiteral("Image1"), drawRegulatorSymbol},
-        {QStringLiteral("frmLubrificant"), QStringLiteral("picLubrificant"), drawLubricator},
-        {QStringLiteral("frmLubrificant"), QStringLiteral("ImgSimbol"), drawLubricatorSymbol},
+        {PageName::Filter, QStringLiteral("picFiltre"), drawFilter},
+        {PageName::Filter, QStringLiteral("Image1"), drawFilterSymbol},
+        {PageName::PressureRegulator, QStringLiteral("picRegPressió"), drawRegulator},
+        {PageName::PressureRegulator, QStringLiteral("Image1"), drawRegulatorSymbol},
+        {PageName::Lubricator, QStringLiteral("picLubrificant"), drawLubricator},
+        {PageName::Lubricator, QStringLiteral("ImgSimbol"), drawLubricatorSymbol},
     };
 }

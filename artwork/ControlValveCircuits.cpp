@@ -5,6 +5,7 @@
 // position, the colours of the air, the piston's stroke and the moving parts of the
 // control valve change.
 #include "Artwork.h"
+#include "PageNames.h"
 
 #include "Canvas.h"
 #include "ControlSymbolParts.h"
@@ -325,11 +326,11 @@ QImage drawRegulatorSymbol(QSize size)
 QList<ArtworkEntry> controlValveCircuitArtwork()
 {
     return {
-        {"frmEscapamentRapid", "picCircuitEscapamentRàpid", drawQuickExhaustCircuit},
-        {"frmEscapamentRapid", "imgSimbol4_2", [](int, QSize size) { return drawQuickExhaustSymbol(size); }},
-        {"frmLimitadora", "picCircuitLimit", drawLimiterCircuit},
-        {"frmLimitadora", "imgSimbolLimit", [](int, QSize size) { return drawLimiterSymbol(size); }},
-        {"frmReguladora", "picCircuitReguladora", drawRegulatorCircuit},
-        {"frmReguladora", "imgSimbolReguladora", [](int, QSize size) { return drawRegulatorSymbol(size); }},
+        {PageName::QuickExhaustValve, "picCircuitEscapamentRàpid", drawQuickExhaustCircuit},
+        {PageName::QuickExhaustValve, "imgSimbol4_2", [](int, QSize size) { return drawQuickExhaustSymbol(size); }},
+        {PageName::LimitingValve, "picCircuitLimit", drawLimiterCircuit},
+        {PageName::LimitingValve, "imgSimbolLimit", [](int, QSize size) { return drawLimiterSymbol(size); }},
+        {PageName::FlowRegulator, "picCircuitReguladora", drawRegulatorCircuit},
+        {PageName::FlowRegulator, "imgSimbolReguladora", [](int, QSize size) { return drawRegulatorSymbol(size); }},
     };
 }

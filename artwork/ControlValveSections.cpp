@@ -3,6 +3,7 @@
 // moving part (disc seal, cone, ball), the spring, the colour of the air and the
 // port letters with their arrows change.
 #include "Artwork.h"
+#include "PageNames.h"
 #include "Canvas.h"
 #include "DrawingBasics.h"
 #include "Palette.h"
@@ -411,8 +412,8 @@ QImage draw(int index, QSize size)
 QList<ArtworkEntry> controlValveSectionArtwork()
 {
     return {
-        {QStringLiteral("frmEscapamentRapid"), QStringLiteral("picEscapamentRàpid"), exhaust::draw},
-        {QStringLiteral("frmLimitadora"), QStringLiteral("picVàlvulaLimit"), limiter::draw},
-        {QStringLiteral("frmReguladora"), QStringLiteral("picVàlvulaReguladora"), regulator::draw},
+        {PageName::QuickExhaustValve, QStringLiteral("picEscapamentRàpid"), exhaust::draw},
+        {PageName::LimitingValve, QStringLiteral("picVàlvulaLimit"), limiter::draw},
+        {PageName::FlowRegulator, QStringLiteral("picVàlvulaReguladora"), regulator::draw},
     };
 }

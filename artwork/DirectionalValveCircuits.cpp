@@ -3,6 +3,7 @@
 // double-acting cylinder. Each circuit frame draws the same layout; only the
 // valve's position, the colours of the air and the piston's stroke change.
 #include "Artwork.h"
+#include "PageNames.h"
 
 #include "Canvas.h"
 #include "Palette.h"
@@ -145,12 +146,12 @@ QImage drawCircuit52(int frame, QSize size)
 QList<ArtworkEntry> directionalValveCircuitArtwork()
 {
     return {
-        {"frmValvula32", "picCircuit32", drawCircuit32},
-        {"frmValvula32", "Image1", [](int, QSize size) { return drawSymbol(size, threeTwoValve()); }},
-        {"frmValvula42", "picCircuit42", drawCircuit42},
-        {"frmValvula42", "imgSimbol4_2",
+        {PageName::Valve32, "picCircuit32", drawCircuit32},
+        {PageName::Valve32, "Image1", [](int, QSize size) { return drawSymbol(size, threeTwoValve()); }},
+        {PageName::Valve42, "picCircuit42", drawCircuit42},
+        {PageName::Valve42, "imgSimbol4_2",
          [](int, QSize size) { return drawSymbol(size, fourTwoValve(QStringLiteral("T"))); }},
-        {"frmValvula52", "picCircuit52", drawCircuit52},
-        {"frmValvula52", "imgSimbol5_2", [](int, QSize size) { return drawSymbol(size, fiveTwoValve()); }},
+        {PageName::Valve52, "picCircuit52", drawCircuit52},
+        {PageName::Valve52, "imgSimbol5_2", [](int, QSize size) { return drawSymbol(size, fiveTwoValve()); }},
     };
 }

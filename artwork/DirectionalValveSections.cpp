@@ -3,6 +3,7 @@
 // rod at the right end. The body and its cavities stay put from frame to frame; the
 // spool, spring, rod, the colour of the air and the flow arrows change.
 #include "Artwork.h"
+#include "PageNames.h"
 #include "Canvas.h"
 #include "DrawingBasics.h"
 #include "Palette.h"
@@ -227,8 +228,8 @@ PictureDrawer drawerFor(const SpoolValve &valve, const ValveFrame (&frames)[6])
 QList<ArtworkEntry> directionalValveSectionArtwork()
 {
     return {
-        {QStringLiteral("frmValvula32"), QStringLiteral("picVàlvula32"), drawerFor(valve32, frames32)},
-        {QStringLiteral("frmValvula42"), QStringLiteral("picVàlvula42"), drawerFor(valve42, frames42)},
-        {QStringLiteral("frmValvula52"), QStringLiteral("picVàlvula52"), drawerFor(valve52, frames52)},
+        {PageName::Valve32, QStringLiteral("picVàlvula32"), drawerFor(valve32, frames32)},
+        {PageName::Valve42, QStringLiteral("picVàlvula42"), drawerFor(valve42, frames42)},
+        {PageName::Valve52, QStringLiteral("picVàlvula52"), drawerFor(valve52, frames52)},
     };
 }

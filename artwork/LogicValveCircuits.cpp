@@ -3,6 +3,7 @@
 // every frame draws the same layout, and only the valves' positions, the colours of
 // the air, the ball or shuttle of the logic valve and the piston's stroke change.
 #include "Artwork.h"
+#include "PageNames.h"
 
 #include "Canvas.h"
 #include "DrawingBasics.h"
@@ -285,12 +286,12 @@ QImage drawLogicSymbol(QSize size, LogicValve kind)
 QList<ArtworkEntry> logicValveCircuitArtwork()
 {
     return {
-        {"frmAntiretorn", "picCircuitAntiretorn", drawCheckValveCircuit},
-        {"frmAntiretorn", "imgSimbolAntiretorn", [](int, QSize size) { return drawCheckValveSymbol(size); }},
-        {"frmSelectora", "picCircuitSelectora", drawShuttleCircuit},
-        {"frmSelectora", "imgSimbolSelectora", [](int, QSize size) { return drawLogicSymbol(size, LogicValve::Shuttle); }},
-        {"frmSimultaneïtat", "picCircuitSimultaneïtat", drawTwoPressureCircuit},
-        {"frmSimultaneïtat", "imgSimbolSimultaneïtat",
+        {PageName::NonReturnValve, "picCircuitAntiretorn", drawCheckValveCircuit},
+        {PageName::NonReturnValve, "imgSimbolAntiretorn", [](int, QSize size) { return drawCheckValveSymbol(size); }},
+        {PageName::ShuttleValve, "picCircuitSelectora", drawShuttleCircuit},
+        {PageName::ShuttleValve, "imgSimbolSelectora", [](int, QSize size) { return drawLogicSymbol(size, LogicValve::Shuttle); }},
+        {PageName::TwoPressureValve, "picCircuitSimultaneïtat", drawTwoPressureCircuit},
+        {PageName::TwoPressureValve, "imgSimbolSimultaneïtat",
          [](int, QSize size) { return drawLogicSymbol(size, LogicValve::TwoPressure); }},
     };
 }

@@ -3,6 +3,7 @@
 // shuttle moves in it. The body stays put from frame to frame; the moving part, the
 // colour of the air, the port arrows and the P marks change.
 #include "Artwork.h"
+#include "PageNames.h"
 #include "Canvas.h"
 #include "DrawingBasics.h"
 #include "Palette.h"
@@ -273,8 +274,8 @@ QImage draw(int index, QSize size)
 QList<ArtworkEntry> logicValveSectionArtwork()
 {
     return {
-        {QStringLiteral("frmAntiretorn"), QStringLiteral("picVàlvulaAntiretorn"), nonreturn::draw},
-        {QStringLiteral("frmSelectora"), QStringLiteral("picVàlvulaSelectora"), shuttle::draw},
-        {QStringLiteral("frmSimultaneïtat"), QStringLiteral("picVàlvulaSimultaneïtat"), twopressure::draw},
+        {PageName::NonReturnValve, QStringLiteral("picVàlvulaAntiretorn"), nonreturn::draw},
+        {PageName::ShuttleValve, QStringLiteral("picVàlvulaSelectora"), shuttle::draw},
+        {PageName::TwoPressureValve, QStringLiteral("picVàlvulaSimultaneïtat"), twopressure::draw},
     };
 }

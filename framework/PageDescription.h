@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TwipRect.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -23,14 +25,6 @@ inline constexpr ColourValue AppWorkspace = 0x8000000C;
 inline constexpr ColourValue ButtonShadow = 0x80000010;
 inline constexpr ColourValue ButtonText = 0x80000012;
 }
-
-struct TwipRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const TwipRect &) const = default;
-};
 
 struct FontSpec {
     QString face;

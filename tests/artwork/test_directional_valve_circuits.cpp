@@ -74,7 +74,7 @@ QPoint barrelCorner(const QImage &picture)
 
 } // namespace
 
-class TestValveCircuits final : public QObject {
+class TestDirectionalValveCircuits final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -182,5 +182,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestValveCircuits)
-#include "test_valve_circuits.moc"
+QTEST_GUILESS_MAIN(TestDirectionalValveCircuits)
+#include "test_directional_valve_circuits.moc"

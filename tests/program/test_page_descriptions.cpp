@@ -187,7 +187,7 @@ private slots:
     void thePageListingToolPrintsEveryRecord()
     {
         QProcess tool;
-        tool.start(QStringLiteral(PAGES_PROGRAM));
+        tool.start(QStringLiteral(VENTIRO_PAGES_PROGRAM));
         QVERIFY(tool.waitForFinished(20000));
         QCOMPARE(tool.exitCode(), 0);
         QHash<QString, int> rowsPerPage;

@@ -186,7 +186,7 @@ int boxLeft(const char *page, const char *control, int frame)
 
 } // namespace
 
-class TestValveSections final : public QObject {
+class TestDirectionalValveSections final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -201,7 +201,7 @@ private slots:
     void sectionAndCircuitAgreeEverySecond();
 };
 
-void TestValveSections::picturesHaveTheirCatalogueSizes()
+void TestDirectionalValveSections::picturesHaveTheirCatalogueSizes()
 {
     int checked = 0;
     for (const PictureResource &resource : pictureResources()) {
@@ -215,7 +215,7 @@ void TestValveSections::picturesHaveTheirCatalogueSizes()
     QCOMPARE(checked, 18);
 }
 
-void TestValveSections::redAndBlueAppearWhereAirIsDescribed_data()
+void TestDirectionalValveSections::redAndBlueAppearWhereAirIsDescribed_data()
 {
     QTest::addColumn<int>("section");
     QTest::addColumn<QString>("red");   // one letter per frame: y = has red, n = has none
@@ -230,7 +230,7 @@ void TestValveSections::redAndBlueAppearWhereAirIsDescribed_data()
     QTest::newRow("5/2") << 2 << "yyyyyy" << "yyyyyy";
 }
 
-void TestValveSections::redAndBlueAppearWhereAirIsDescribed()
+void TestDirectionalValveSections::redAndBlueAppearWhereAirIsDescribed()
 {
     QFETCH(int, section);
     QFETCH(QString, red);
@@ -244,7 +244,7 @@ void TestValveSections::redAndBlueAppearWhereAirIsDescribed()
 
 // Every light grey pixel is body, and the body is the same in all six frames,
 // whatever the size of the picture.
-void TestValveSections::bodyStaysInPlace()
+void TestDirectionalValveSections::bodyStaysInPlace()
 {
     for (const Section &section : kSections) {
         const QList<QImage> frames = framesOf(section);
@@ -269,7 +269,7 @@ void TestValveSections::bodyStaysInPlace()
 // The left face of the spool (where the spring ends) and the push button's far
 // end move together: the spring shortens as the button goes in. The 3/2 valve goes
 // in from frame to frame; the 4/2 and 5/2 valves go in and come back out again.
-void TestValveSections::spoolAndButtonTravelTogether()
+void TestDirectionalValveSections::spoolAndButtonTravelTogether()
 {
     const char *ways[] = {"+++++", "+++--", "+++--"};  // frames 1 to 5 against the frame before
     for (int v = 0; v < 3; ++v) {
@@ -296,7 +296,7 @@ void TestValveSections::spoolAndButtonTravelTogether()
 
 // The ports that change over: which hold air under pressure at rest and which
 // once the button is fully in.
-void TestValveSections::portsChangeOverWhenSwitched()
+void TestDirectionalValveSections::portsChangeOverWhenSwitched()
 {
     const Section &v32 = kSections[0];
     const QList<QImage> f32 = framesOf(v32);
@@ -334,7 +334,7 @@ void TestValveSections::portsChangeOverWhenSwitched()
 // The letters drawn at the ports of the section join up as the circuit on the same
 // page shows them: at rest P feeds B and A empties (through T on the 5/2 valve,
 // whose R is closed); pressed, P feeds A and B empties (through R, T closed).
-void TestValveSections::lettersJoinAsInTheCircuit()
+void TestDirectionalValveSections::lettersJoinAsInTheCircuit()
 {
     struct Page {
         int section;
@@ -375,7 +375,7 @@ void TestValveSections::lettersJoinAsInTheCircuit()
     }
 }
 
-void TestValveSections::sectionAndCircuitAgreeEverySecond_data()
+void TestDirectionalValveSections::sectionAndCircuitAgreeEverySecond_data()
 {
     QTest::addColumn<int>("section");
     QTest::addColumn<QString>("circuit");
@@ -388,7 +388,7 @@ void TestValveSections::sectionAndCircuitAgreeEverySecond_data()
 // With both animations running, each second the valve in section and the valve in
 // the circuit tell the same moment of one press and release, and the cylinder
 // moves the way the valve sends the air.
-void TestValveSections::sectionAndCircuitAgreeEverySecond()
+void TestDirectionalValveSections::sectionAndCircuitAgreeEverySecond()
 {
     QFETCH(int, section);
     QFETCH(QString, circuit);
@@ -446,7 +446,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    TestValveSections test;
+    TestDirectionalValveSections test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "test_valve_sections.moc"
+#include "test_directional_valve_sections.moc"
