@@ -93,6 +93,18 @@ struct LineRecord {
     int width = 1;  // pixels
 };
 
+// An animation channel: the timer that steps it, the frame array it shows (its
+// frames lie in one place, one shown at a time), the buttons that start and stop
+// it (none where the animation always runs), and whether it runs when the page
+// opens (otherwise the page's Load stops its timer).
+struct ChannelRecord {
+    QString timer;
+    QString frameArray;
+    QString startButton;
+    QString stopButton;
+    bool runsAtOpening = true;
+};
+
 using ControlRecord =
     std::variant<LabelRecord, ButtonRecord, PictureBoxRecord, ImageRecord, TimerRecord, LineRecord>;
 
@@ -105,6 +117,7 @@ struct PageDescription {
     bool mdiChild = true;
     TwipRect clientRect;
     QList<ControlRecord> controls;
+    QList<ChannelRecord> channels;
     // What each picture shows, in words, keyed by image or frame array name: the
     // text drawn on a picture button, or what an image or an animation shows.
     // Screen readers read these in place of the pictures.
