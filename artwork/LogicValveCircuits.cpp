@@ -116,6 +116,7 @@ struct CheckValveFrame {
     bool supplyPressed;   // the 3/2 valve: P to A
     bool bypassPressed;   // the 2/2 valve in the bypass: closed
     int stroke;
+    bool venting;         // air leaves through R in this second
 };
 
 // Released, the cylinder empties down the open bypass and out through R. Both
@@ -125,7 +126,8 @@ struct CheckValveFrame {
 // presses the ball onto its seat and holds the piston where it stopped. Letting go
 // of the bypass button opens the way back and the spring returns the piston.
 constexpr CheckValveFrame kCheckValveFrames[6] = {
-    {false, false, 0}, {true, true, 23}, {true, true, 46}, {true, true, 70}, {false, true, 70}, {false, true, 70},
+    {false, false, 0, true}, {true, true, 23, false},  {true, true, 46, false},
+    {true, true, 70, false}, {false, true, 70, true},  {false, true, 70, false},
 };
 
 QImage drawCheckValveCircuit(int frame, QSize size)
@@ -167,6 +169,12 @@ QImage drawCheckValveCircuit(int frame, QSize size)
 
     drawValvePorts(p, valve, 20);
     drawValveSymbol(p, threeTwoValve(), valve);
+    if (state.venting) {
+        // Below the exhaust triangle under R (its stub is 8 pixels, the triangle about 12).
+        const QPoint exhaust = valvePortPoint(threeTwoValve(), valve, QStringLiteral("R"));
+        const Orientation down{exhaust + QPoint(0, 21), {0, 1}, {1, 0}};
+        drawSpray(p, down, 0, 12, 12, 7, Colour::Blue);
+    }
     return picture;
 }
 

@@ -272,7 +272,7 @@ private slots:
             QList<QList<int>> sameBelowCylinder;  // frames whose valves and lines are alike
         };
         const Circuit circuits[] = {
-            {kCheckPage, kCheckCircuit, kCheckBarrel, {{1, 2, 3}, {4, 5}}},
+            {kCheckPage, kCheckCircuit, kCheckBarrel, {{1, 2, 3}}},
             {kShuttlePage, kShuttleCircuit, kLogicBarrel, {}},
             {kTwoPressurePage, kTwoPressureCircuit, kLogicBarrel, {}},
         };
