@@ -1,7 +1,7 @@
 // The quick exhaust valve, the pressure-limiting valve and the one-way flow control
 // valve in section. Each body and its cavities stay put from frame to frame; the
 // moving part (disc seal, cone, ball), the spring, the colour of the air and the
-// port letters with their arrows change.
+// arrows showing where it flows change.
 #include "Artwork.h"
 #include "PageNames.h"
 #include "Canvas.h"

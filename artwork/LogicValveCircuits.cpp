@@ -1,7 +1,8 @@
 // The circuit animations and symbols of the non-return, shuttle and two-pressure
 // valves. Each circuit drives a single-acting cylinder from push-button 3/2 valves;
 // every frame draws the same layout, and only the valves' positions, the colours of
-// the air, the ball or shuttle of the logic valve and the piston's stroke change.
+// the air, the ball or shuttle of the logic valve, the piston's stroke and the air
+// blowing out of an exhaust change.
 #include "Artwork.h"
 #include "PageNames.h"
 
