@@ -201,6 +201,22 @@ private slots:
         }
     }
 
+    // A picture told in words for screen readers is told whole: one sentence for
+    // each frame of a frame array, in frame order, one for a single image.
+    void wordsTellEveryFrame()
+    {
+        for (const ComponentPage &row : componentPages()) {
+            for (const PagePicture &picture : row.pictures) {
+                if (picture.words.isEmpty())
+                    continue;
+                const QString where = row.page + u'/' + picture.control;
+                QVERIFY2(picture.words.size() == qMax(1, picture.frames), qPrintable(where));
+                for (const QString &sentence : picture.words)
+                    QVERIFY2(!sentence.isEmpty() && sentence.endsWith(u'.'), qPrintable(where + QStringLiteral(": ") + sentence));
+            }
+        }
+    }
+
 private:
     static const QList<FrameArray> &allArrays()
     {

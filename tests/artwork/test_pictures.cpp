@@ -286,6 +286,10 @@ void TestPictures::onlyTheKnownPairsAreIdentical()
         {QStringLiteral("frmLimitadora/picVàlvulaLimit_1.gif"), QStringLiteral("frmLimitadora/picVàlvulaLimit_2.gif")},
         {QStringLiteral("frmReguladora/picCircuitReguladora_0.gif"),
          QStringLiteral("frmReguladora/picCircuitReguladora_11.gif")},
+        // The 4/2 valve in section stays changed over, air flowing, for both seconds
+        // the piston goes out, and back at rest for both seconds it comes in.
+        {QStringLiteral("frmValvula42/picVàlvula42_1.gif"), QStringLiteral("frmValvula42/picVàlvula42_2.gif")},
+        {QStringLiteral("frmValvula42/picVàlvula42_4.gif"), QStringLiteral("frmValvula42/picVàlvula42_5.gif")},
     };
     QHash<QString, QByteArray> contentOf;
     QHash<QByteArray, QString> firstWith;
