@@ -297,6 +297,10 @@ void TestPictures::onlyTheKnownPairsAreIdentical()
         {QStringLiteral("frmReguladora/picCircuitReguladora_3.gif"), QStringLiteral("frmReguladora/picCircuitReguladora_5.gif")},
         {QStringLiteral("frmReguladora/picVàlvulaReguladora_3.gif"), QStringLiteral("frmReguladora/picVàlvulaReguladora_4.gif")},
         {QStringLiteral("frmReguladora/picVàlvulaReguladora_3.gif"), QStringLiteral("frmReguladora/picVàlvulaReguladora_5.gif")},
+        // The 4/2 valve in section stays changed over, air flowing, for both seconds
+        // the piston goes out, and back at rest for both seconds it comes in.
+        {QStringLiteral("frmValvula42/picVàlvula42_1.gif"), QStringLiteral("frmValvula42/picVàlvula42_2.gif")},
+        {QStringLiteral("frmValvula42/picVàlvula42_4.gif"), QStringLiteral("frmValvula42/picVàlvula42_5.gif")},
     };
     QHash<QString, QByteArray> contentOf;
     QHash<QByteArray, QString> firstWith;
