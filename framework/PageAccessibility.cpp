@@ -226,7 +226,6 @@ public:
     {
         QAccessible::State state;
         state.invisible = !shownFrame() || !m_surface->isVisible();
-        state.animated = true;
         return state;
     }
 
