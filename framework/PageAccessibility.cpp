@@ -326,6 +326,15 @@ public:
     {
     }
 
+    // The page window, whatever lies between them (a scrolling viewport).
+    QAccessibleInterface *parent() const override
+    {
+        for (QWidget *above = widget()->parentWidget(); above; above = above->parentWidget())
+            if (auto *window = qobject_cast<PageWindow *>(above))
+                return QAccessible::queryAccessibleInterface(window);
+        return QAccessibleWidget::parent();
+    }
+
     int childCount() const override { return int(m_order.size()); }
 
     QAccessibleInterface *child(int index) const override
