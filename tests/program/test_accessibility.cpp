@@ -319,6 +319,22 @@ private slots:
         }
     }
 
+    // What a reader hears in place of each picture is written beside the page's
+    // other facts: a sentence for every frame of a frame array, one for an image.
+    void everyPictureHasItsWords()
+    {
+        for (const ComponentPage &row : componentPages()) {
+            for (const PagePicture &picture : row.pictures) {
+                const qsizetype expected = picture.frames > 0 ? picture.frames : 1;
+                const QString where = QStringLiteral("%1 %2: %3 sentences for %4 pictures")
+                                          .arg(row.page, picture.control).arg(picture.words.size()).arg(expected);
+                QVERIFY2(picture.words.size() == expected, qPrintable(where));
+                for (const QString &sentence : picture.words)
+                    QVERIFY2(!sentence.trimmed().isEmpty(), qPrintable(where));
+            }
+        }
+    }
+
     void accessMarksAreNotRead_data()
     {
         QTest::addColumn<QString>("caption");
