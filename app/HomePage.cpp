@@ -8,6 +8,7 @@
 
 using enum Alignment;
 using enum PageEvent;
+using enum TextKind;
 using namespace PageName;
 
 static constexpr ColourValue LightYellow = 0x00C0FFFF;
@@ -17,10 +18,10 @@ static constexpr ColourValue DarkBlue = 0x00C00000;
 // A home-page label: drawn on the page's own light yellow.
 static LabelRecord homeLabel(const QString &name, TwipRect rect, const QString &caption,
                              std::optional<FontSpec> font, ColourValue foreground, Alignment alignment,
-                             qint16 tabIndex)
+                             qint16 tabIndex, TextKind kind)
 {
     return {.name = name, .rect = rect, .caption = caption, .background = LightYellow, .foreground = foreground,
-            .font = font, .alignment = alignment, .tabIndex = tabIndex};
+            .font = font, .alignment = alignment, .tabIndex = tabIndex, .kind = kind};
 }
 
 // A press of any mouse button on a picture button opens its page.
@@ -74,12 +75,12 @@ PageContent homePage()
             .controls = withPictureButtons({
                 ButtonRecord{.name = "cmdSortir", .rect = {9360, 5400, 975, 375}, .caption = "&Sortir",
                              .tabIndex = 2, .maskColour = 0x00E0E0E0},
-                homeLabel("lblCondicionament", {3600, 2160, 1695, 255}, "Condicionament", Arial975Bold, Red, Left, 6),
-                homeLabel("LblVaries", {7440, 2160, 3015, 255}, "Regulació, control i bloqueig", SansSerif975Bold, Red, Centre, 5),
-                homeLabel("lblDistribuïdors", {5520, 2160, 1455, 255}, "Distribuïdors", SansSerif975Bold, Red, Centre, 4),
-                homeLabel("lblCompressors", {1920, 2160, 1455, 255}, "Compressors", SansSerif975Bold, Red, Centre, 3),
-                homeLabel("Label1", {9360, 6120, 1935, 495}, "Ventiro     Quelmar", std::nullopt, SystemColour::ButtonText, Left, 1),
-                homeLabel("lblTítolPrograma", {2400, 1080, 7815, 855}, "Ventiro", title, DarkBlue, Left, 0),
+                homeLabel("lblCondicionament", {3600, 2160, 1695, 255}, "Condicionament", Arial975Bold, Red, Left, 6, Heading),
+                homeLabel("LblVaries", {7440, 2160, 3015, 255}, "Regulació, control i bloqueig", SansSerif975Bold, Red, Centre, 5, Heading),
+                homeLabel("lblDistribuïdors", {5520, 2160, 1455, 255}, "Distribuïdors", SansSerif975Bold, Red, Centre, 4, Heading),
+                homeLabel("lblCompressors", {1920, 2160, 1455, 255}, "Compressors", SansSerif975Bold, Red, Centre, 3, Heading),
+                homeLabel("Label1", {9360, 6120, 1935, 495}, "Ventiro     Quelmar", std::nullopt, SystemColour::ButtonText, Left, 1, Text),
+                homeLabel("lblTítolPrograma", {2400, 1080, 7815, 855}, "Ventiro", title, DarkBlue, Left, 0, Title),
             }),
             .pictureNames = pictureButtonWords(),
         },

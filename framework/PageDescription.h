@@ -38,6 +38,10 @@ struct FontSpec {
 
 enum class Alignment { Left = 0, Right = 1, Centre = 2 };
 
+// What a label is to a reader: running text, the page's title, or a heading over
+// the part of the page below it. Titles and headings are read as headings.
+enum class TextKind { Text, Title, Heading };
+
 struct LabelRecord {
     QString name;
     std::optional<qint16> index;
@@ -48,6 +52,7 @@ struct LabelRecord {
     std::optional<FontSpec> font;  // none: the page default font
     Alignment alignment = Alignment::Left;
     qint16 tabIndex = 0;
+    TextKind kind = TextKind::Text;
 };
 
 struct ButtonRecord {

@@ -141,6 +141,9 @@ PageWindow::PageWindow(const PageDescription &description, QWidget *parent)
             windowed = frameBox;
         } else if (const auto *buttonRecord = std::get_if<ButtonRecord>(&record)) {
             auto *pageButton = new PageButton(*buttonRecord, m_surface);
+            if (const QString name = buttonReaderName(m_description, *buttonRecord);
+                name != withoutAccessMarks(buttonRecord->caption))
+                pageButton->setAccessibleName(name);
             m_buttons.insert(buttonRecord->name, pageButton);
             const QString name = buttonRecord->name;
             connect(pageButton, &QPushButton::clicked, this,

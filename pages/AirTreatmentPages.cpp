@@ -30,10 +30,10 @@ PageContent filterPage()
                 timer("tmrRellotge", true),
                 frame(P, "picFiltre", 5, section, 12, Hidden),
                 image(P, "Image1", {8040, 5880, 2025, 1125}),
-                label("lblTitolSimbol", {7920, 5520, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 13),
+                heading("lblTitolSimbol", {7920, 5520, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 13),
                 label("lblEntrada", {240, 1080, 1215, 615}, "ENTRADA D'AIRE", SansSerif975Bold, Left, 0),
                 label("lblSortida", {6360, 1080, 1095, 735}, "SORTIDA D'AIRE", SansSerif975Bold, Left, 1),
-                label("lblFuncionament", {8040, 240, 1695, 255}, "FUNCIONAMENT", Arial975Bold, Left, 5),
+                heading("lblFuncionament", {8040, 240, 1695, 255}, "FUNCIONAMENT", Arial975Bold, Left, 5),
                 label("lblExplicacio1", {8040, 600, 2895, 4935},
                       "La seva missió és la d'alliberar a l'aire comprimit que arriba a la xarxa de totes les "
                       "impureses:  brutícia, residus sòlids, vapors d'aigua, ...                                El "
@@ -45,7 +45,7 @@ PageContent filterPage()
                       Arial975, Left, 4),
                 label("lblExplicacio", {8040, 1320, 2895, 615},
                       "El filtre forma part de la unitat de condicionament de l'aire.", Arial975, Left, 3),
-                label("lblTitol", {1560, 240, 4575, 255}, "FILTRE", Arial12Bold, Centre, 2),
+                title("lblTitol", {1560, 240, 4575, 255}, "FILTRE", Arial12Bold, Centre, 2),
             },
             .channels = {runningChannel("tmrRellotge", "picFiltre")},
             .pictureNames = {
@@ -79,9 +79,9 @@ PageContent pressureRegulatorPage()
                 frame(P, "picRegPressió", 4, section, 11, Hidden),
                 label("lblEntrada", {720, 1800, 1215, 615}, "ENTRADA D'AIRE", SansSerif975Bold, Left, 0),
                 image(P, "Image1", {3000, 5760, 2025, 1125}),
-                label("lblTitolSimbol", {3000, 5400, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 13),
+                heading("lblTitolSimbol", {3000, 5400, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 13),
                 label("lblSortida", {5760, 1800, 1095, 615}, "SORTIDA D'AIRE", SansSerif975Bold, Left, 1),
-                label("lblFuncionament", {8040, 480, 1695, 255}, "FUNCIONAMENT", Arial975Bold, Left, 5),
+                heading("lblFuncionament", {8040, 480, 1695, 255}, "FUNCIONAMENT", Arial975Bold, Left, 5),
                 label("lblExplicacio1", {8040, 1560, 2895, 5415},
                       "La seva missió és, tal com diu el seu nom, la de regular  i mantenir constant la pressió "
                       "d'una instal·lació pneumàtica, per tal d'eliminar puntes de pressió i fluctuacions en tota "
@@ -95,7 +95,7 @@ PageContent pressureRegulatorPage()
                 label("lblExplicacio", {8040, 840, 2895, 735},
                       "El regulador de pressió forma part de la unitat de condicionament de l'aire.",
                       Arial975, Left, 3),
-                label("lblTitol", {1560, 240, 4575, 255}, "REGULADOR DE PRESSIÓ", Arial12Bold, Centre, 2),
+                title("lblTitol", {1560, 240, 4575, 255}, "REGULADOR DE PRESSIÓ", Arial12Bold, Centre, 2),
             },
             .channels = {runningChannel("tmrRellotge", "picRegPressió")},
             .pictureNames = {
@@ -129,9 +129,9 @@ PageContent lubricatorPage()
                 frame(P, "picLubrificant", 5, section, 12, Hidden),
                 label("lblSortida", {6480, 2520, 1095, 735}, "SORTIDA D'AIRE", SansSerif975Bold, Left, 1),
                 image(P, "ImgSimbol", {8040, 6480, 2025, 1125}),
-                label("lblTitolSimbol", {8040, 6120, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 13),
+                heading("lblTitolSimbol", {8040, 6120, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 13),
                 label("lblEntrada", {240, 2520, 1215, 615}, "ENTRADA D'AIRE", SansSerif975Bold, Left, 0),
-                label("lblFuncionament", {8040, 840, 1695, 255}, "FUNCIONAMENT", Arial975Bold, Left, 5),
+                heading("lblFuncionament", {8040, 840, 1695, 255}, "FUNCIONAMENT", Arial975Bold, Left, 5),
                 label("lblExplicacio1", {8040, 1800, 2895, 4215},
                       "Degut a que en els circuits pneumàtics hi ha components, tals com els cilindres i vàlvules, "
                       "que efectuen moviments per treballar i controlar el flux d'aire que hi circula, aquests es "
@@ -142,7 +142,7 @@ PageContent lubricatorPage()
                       Arial975, Left, 4),
                 label("lblExplicacio", {8040, 1320, 3255, 615},
                       "El lubrificador forma part de la unitat de condicionament de l'aire.", Arial975, Left, 3),
-                label("lblTitol", {960, 240, 4575, 255}, "LUBRIFICADOR", Arial12Bold, Centre, 2),
+                title("lblTitol", {960, 240, 4575, 255}, "LUBRIFICADOR", Arial12Bold, Centre, 2),
             },
             .channels = {runningChannel("tmrRellotge", "picLubrificant")},
             .pictureNames = {

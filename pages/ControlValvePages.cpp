@@ -45,16 +45,16 @@ PageContent quickExhaustValvePage()
                       Arial975, Left, 22),
                 image(P, "imgSimbol4_2", {8880, 6240, 2025, 1125}),
                 line("Line2", 120, 5640, 11760, 5640),
-                label("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 19),
-                label("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 18),
+                heading("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 19),
+                heading("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 18),
                 line("Line1", 7560, 0, 7560, 8520),
-                label("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 7),
+                heading("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 7),
                 label("lblExplicació", {360, 6120, 6855, 855},
                       "Les vàlvules d'escapament ràpid s'utilitzen per augmentar la velocitat dels actuadors. "
                       "L'aire, procedent del cilindre, surt ràpidament a través d'un orifici (R) de la vàlvula "
                       "sense passar per la vàlvula distribuïdor.",
                       Arial975, Left, 6),
-                label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA D'ESCAPAMENT RÀPID", Arial12Bold, Centre, 4),
+                title("lblTitol", {960, 360, 5415, 255}, "VÀLVULA D'ESCAPAMENT RÀPID", Arial12Bold, Centre, 4),
             },
             .channels = {
                 buttonChannel("tmrRellotge", "picEscapamentRàpid", "cmdSimularEscapamentRàpid", "cmdPararEscapamentRàpid"),
@@ -105,17 +105,17 @@ PageContent limitingValvePage()
                       SansSerif975, Left, 22),
                 image(P, "imgSimbolLimit", {9120, 6120, 1545, 1365}),
                 line("Line2", 120, 5640, 11760, 5640),
-                label("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 19),
-                label("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 18),
+                heading("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 19),
+                heading("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 18),
                 line("Line1", 7560, 0, 7560, 8520),
-                label("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 7),
+                heading("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 7),
                 label("lblExplicació", {360, 6120, 6255, 1335},
                       "Les vàlvules limitadores de pressió s'utilitzen per ajustar la pressió màxima d´un circuit, "
                       "limitar la pressió de treball o protegir el sistema contra sobrecàrregues. Per ajustar la "
                       "pressió cal que graduem el cargol  per poder ajustar la força de la molla. La vàlvula "
                       "obrirà quan la força que fa el fluid en el con sigui superior a la força de la molla",
                       Arial975, Left, 6),
-                label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  LIMITADORA DE PRESSIÓ", Arial12Bold, Centre, 4),
+                title("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  LIMITADORA DE PRESSIÓ", Arial12Bold, Centre, 4),
             },
             .channels = {
                 buttonChannel("tmrRellotge", "picVàlvulaLimit", "cmdSimularLimit", "cmdPararLimit"),
@@ -176,16 +176,16 @@ PageContent flowRegulatorPage()
                 frame(P, "picVàlvulaReguladora", 2, section, 0, Hidden),
                 image(P, "imgSimbolReguladora", {9000, 6120, 2025, 1125}),
                 line("Line2", 0, 5640, 11880, 5640),
-                label("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 19),
-                label("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 18),
+                heading("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 19),
+                heading("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 18),
                 line("Line1", 7560, 0, 7560, 8520),
-                label("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 7),
+                heading("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 7),
                 label("lblExplicació", {360, 6120, 5775, 855},
                       "Les vàlvules de regulació amb antiretorn permeten la circulació de fluid en un sentit i "
                       "limiten el seu pas en el contrari. El antiretorn serveix per obligar a passar el fluid per "
                       "la vàlvula reguladora",
                       Arial975, Left, 6),
-                label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA   REGULADORA I ANTIRETORN",
+                title("lblTitol", {960, 360, 5415, 255}, "VÀLVULA   REGULADORA I ANTIRETORN",
                       Arial12Bold, Centre, 4),
             },
             .channels = {

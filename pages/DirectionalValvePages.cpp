@@ -52,11 +52,11 @@ PageContent valve32Page()
                 frame(P, "picVàlvula32", 2, section, 1, Hidden, {lblA(5, 15)}),
                 frame(P, "picVàlvula32", 1, section, 0, Visible, {lblA(7, 16), lblEscapament(1, 10)}),
                 line("Line2", 120, 5640, 11760, 5640),
-                label("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 31),
-                label("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 30),
+                heading("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 31),
+                heading("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 30),
                 line("Line1", 7560, 0, 7560, 8520),
                 image(P, "Image1", {8520, 6000, 2790, 1590}),
-                label("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 19),
+                heading("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 19),
                 label("lblOberturtes", {360, 6480, 2535, 975},
                       "P = Entrada de pressió         A = Sortida al cilindre         R = Escapament",
                       Arial975, Left, 18),
@@ -64,7 +64,7 @@ PageContent valve32Page()
                       "Per comandar cilindres de simple efecte, s'utilitzen vàlvules distribuïdores 3/2, on les "
                       "obertures que tenen són per:",
                       Arial975, Left, 17),
-                label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA DISTRIBUÏDORA 3/2", Arial12Bold, Centre, 5),
+                title("lblTitol", {960, 360, 5415, 255}, "VÀLVULA DISTRIBUÏDORA 3/2", Arial12Bold, Centre, 5),
             },
             .channels = {
                 buttonChannel("tmrRellotge", "picVàlvula32", "cmdSimularV32", "cmdPararV32"),
@@ -113,10 +113,10 @@ PageContent valve42Page()
                 frame(P, "picVàlvula42", 2, section, 0, Hidden),
                 image(P, "imgSimbol4_2", {8280, 6120, 2790, 1590}),
                 line("Line2", 120, 5640, 11760, 5640),
-                label("lblTitolSimbol", {8760, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 20),
-                label("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 19),
+                heading("lblTitolSimbol", {8760, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 20),
+                heading("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 19),
                 line("Line1", 7560, 0, 7560, 8520),
-                label("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 8),
+                heading("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 8),
                 label("lblOberturtes", {360, 6720, 2535, 1095},
                       "P = Entrada de pressió         A = Sortida al cilindre         B = Sortida al cilindre"
                       "           T = Escapament",
@@ -125,7 +125,7 @@ PageContent valve42Page()
                       "Per comandar cilindres de doble efecte, s'utilitzen vàlvules distribuïdores 4/2, on les "
                       "obertures que tenen són per:",
                       Arial975, Left, 6),
-                label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA DISTRIBUÏDORA 4/2", Arial12Bold, Centre, 4),
+                title("lblTitol", {960, 360, 5415, 255}, "VÀLVULA DISTRIBUÏDORA 4/2", Arial12Bold, Centre, 4),
             },
             .channels = {
                 buttonChannel("tmrRellotge", "picVàlvula42", "cmdSimularV42", "cmdPararV42"),
@@ -175,10 +175,10 @@ PageContent valve52Page()
                 frame(P, "picVàlvula52", 2, section, 0, Hidden),
                 image(P, "imgSimbol5_2", {8400, 6120, 2790, 1590}),
                 line("Line2", 120, 5640, 11760, 5640),
-                label("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 20),
-                label("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 19),
+                heading("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 20),
+                heading("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 19),
                 line("Line1", 7560, 0, 7560, 8520),
-                label("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 8),
+                heading("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 8),
                 label("lblOberturtes", {360, 6480, 2535, 1215},
                       "P = Entrada de pressió         A = Sortida al cilindre         B = Sortida al cilindre"
                       "          R = Escapament                 T = Escapament",
@@ -187,7 +187,7 @@ PageContent valve52Page()
                       "Per comandar cilindres de doble efecte, s'utilitzen vàlvules distribuïdores 5/2, on les "
                       "obertures que tenen són per:",
                       Arial975, Left, 6),
-                label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA DISTRIBUÏDORA 5/2", Arial12Bold, Centre, 4),
+                title("lblTitol", {960, 360, 5415, 255}, "VÀLVULA DISTRIBUÏDORA 5/2", Arial12Bold, Centre, 4),
             },
             .channels = {
                 buttonChannel("tmrRellotge", "picVàlvula52", "cmdSimularV52", "cmdPararV52"),

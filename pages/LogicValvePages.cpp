@@ -42,15 +42,15 @@ PageContent nonReturnValvePage()
                 frame(P, "picVàlvulaAntiretorn", 2, section, 0, Hidden),
                 image(P, "imgSimbolAntiretorn", {8880, 6360, 2025, 1125}),
                 line("Line2", 120, 5880, 11760, 5880),
-                label("lblTitolSimbol", {8880, 6000, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 19),
-                label("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 18),
+                heading("lblTitolSimbol", {8880, 6000, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 19),
+                heading("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 18),
                 line("Line1", 7560, 0, 7560, 8520),
-                label("lblFuncionament", {360, 6000, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 7),
+                heading("lblFuncionament", {360, 6000, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 7),
                 label("lblExplicació", {360, 6360, 5775, 495},
                       "Les vàlvules antiretorn deixen passar el fluid  a pressió en un sentit i tancar-lo en el "
                       "sentit contrari.",
                       Arial975, Left, 6),
-                label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  ANTIRETORN", Arial12Bold, Centre, 4),
+                title("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  ANTIRETORN", Arial12Bold, Centre, 4),
             },
             .channels = {
                 buttonChannel("tmrRellotge", "picVàlvulaAntiretorn", "cmdSimularAntiretorn", "cmdPararAntiretorn"),
@@ -99,16 +99,16 @@ PageContent shuttleValvePage()
                 frame(P, "picVàlvulaSelectora", 2, {120, 960, 6975, 3975}, 0, Hidden),
                 image(P, "imgSimbolSelectora", {9000, 6120, 2025, 1125}),
                 line("Line2", 120, 5640, 11760, 5640),
-                label("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 19),
-                label("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 18),
+                heading("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 19),
+                heading("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 18),
                 line("Line1", 7560, 0, 7560, 8520),
-                label("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 7),
+                heading("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 7),
                 label("lblExplicació", {360, 6000, 5775, 855},
                       "Les vàlvules selectores de circuit permeten accionar un actuador des de dos punts diferents "
                       "i distants. Són anomenades  també funcions \"O\" (OR). El senyal pot venir per un costat "
                       "\"O\" l´altre.",
                       Arial975, Left, 6),
-                label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  SELECTORA", Arial12Bold, Centre, 4),
+                title("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  SELECTORA", Arial12Bold, Centre, 4),
             },
             .channels = {
                 buttonChannel("tmrRellotge", "picVàlvulaSelectora", "cmdSimularSelectora", "cmdPararSelectora"),
@@ -157,17 +157,17 @@ PageContent twoPressureValvePage()
                 frame(P, "picVàlvulaSimultaneïtat", 2, {120, 960, 6975, 3975}, 0, Hidden),
                 image(P, "imgSimbolSimultaneïtat", {8880, 6120, 2025, 1125}),
                 line("Line2", 120, 5640, 11760, 5640),
-                label("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 19),
-                label("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 18),
+                heading("lblTitolSimbol", {8880, 5760, 2055, 255}, "SÍMBOL", Arial12Bold, Centre, 19),
+                heading("lblTitolCircuit", {8760, 360, 2175, 255}, "CIRCUIT", Arial12Bold, Centre, 18),
                 line("Line1", 7560, 0, 7560, 8520),
-                label("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 7),
+                heading("lblFuncionament", {360, 5760, 2055, 255}, "FUNCIONAMENT", Arial975Bold, Left, 7),
                 label("lblExplicació", {360, 6000, 5775, 1335},
                       "Les vàlvules de simultaneïtat obliguen a mantenir la pressió en les dues entrades per "
                       "obtenir fluid a la sortida. Si en una de les entrades no tenim pressió, tampoc en tindrem a "
                       "la sortida. També s'anomena vàvula \"I\" (AND). El senyal ha de estar present per un costat "
                       "\"I\" per l'altre.",
                       Arial975, Left, 6),
-                label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  DE SIMULTANEÏTAT", Arial12Bold, Centre, 4),
+                title("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  DE SIMULTANEÏTAT", Arial12Bold, Centre, 4),
             },
             .channels = {
                 buttonChannel("tmrRellotge", "picVàlvulaSimultaneïtat", "cmdSimularSimultaneïtat", "cmdPararSimultaneïtat"),

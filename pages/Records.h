@@ -37,6 +37,24 @@ inline LabelRecord label(const QString &name, TwipRect rect, const QString &capt
             .tabIndex = tabIndex};
 }
 
+// The page's title, and a heading over a part of the page: labels like any other,
+// read as headings.
+inline LabelRecord title(const QString &name, TwipRect rect, const QString &caption, const FontSpec &font,
+                         Alignment alignment, qint16 tabIndex)
+{
+    LabelRecord record = label(name, rect, caption, font, alignment, tabIndex);
+    record.kind = TextKind::Title;
+    return record;
+}
+
+inline LabelRecord heading(const QString &name, TwipRect rect, const QString &caption, const FontSpec &font,
+                           Alignment alignment, qint16 tabIndex)
+{
+    LabelRecord record = label(name, rect, caption, font, alignment, tabIndex);
+    record.kind = TextKind::Heading;
+    return record;
+}
+
 inline ButtonRecord button(const QString &name, TwipRect rect, const QString &caption, qint16 tabIndex)
 {
     return {.name = name, .rect = rect, .caption = caption, .tabIndex = tabIndex};

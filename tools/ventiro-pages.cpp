@@ -1,8 +1,8 @@
 // ventiro-pages: prints every page description as tab-separated text, one control
 // per line in stored order, so the layout tables can be reviewed at a glance.
 // Columns: page, position, kind, name, index, rectangle (twips), caption or picture,
-// font, colours, alignment, tab index, state (visible/enabled, or the page a menu
-// command or picture button opens), container.
+// font, colours, alignment, tab index, state (visible/enabled, the page a menu
+// command or picture button opens, or a label read as a title or heading), container.
 #include "MainFrameDescription.h"
 #include "PageRegistry.h"
 
@@ -51,6 +51,17 @@ QString opens(const QString &target)
     return target.isEmpty() ? QString() : "opens " + target;
 }
 
+// The state column of a label: whether it is read as the page's title or a heading.
+QString kind(TextKind k)
+{
+    switch (k) {
+    case TextKind::Text: return {};
+    case TextKind::Title: return QStringLiteral("title");
+    case TextKind::Heading: return QStringLiteral("heading");
+    }
+    return {};
+}
+
 void row(const QStringList &columns)
 {
     out << columns.join(u'\t') << '\n';
@@ -60,7 +71,7 @@ void printLabel(const QString &page, const QString &position, const LabelRecord 
 {
     row({page, position, "label", l.name, index(l.index), rect(l.rect), '"' + l.caption + '"',
          font(l.font), hex(l.background) + "/" + hex(l.foreground), alignment(l.alignment),
-         QString::number(l.tabIndex), "", container});
+         QString::number(l.tabIndex), kind(l.kind), container});
 }
 
 void printPage(const PageDescription &d)

@@ -2,8 +2,10 @@
 # End-to-end: the real program on the desktop accessibility bus. A private D-Bus
 # session carries a private accessibility bus (at-spi2-core); the program runs in a
 # private X server with its accessibility bridge on, and accessibility_reader.py
-# reads the home page and a component page from the bus as a screen reader would,
-# moving between them with the buttons' press actions.
+# reads the home page and the 3/2 valve page from the bus in order as a screen
+# reader would (and prints what it reads), starts the valve's animation with its
+# button and hears the animation's description change to the next frame's words,
+# moving between the pages with the buttons' press actions.
 set -euo pipefail
 program=${1:?usage: accessibility.sh PATH_TO_VENTIRO}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
