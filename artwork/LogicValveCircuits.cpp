@@ -207,8 +207,8 @@ struct LogicFrame {
     Air rightLine;
     Air outlet;     // the outlet line and the cylinder's chamber
     int stroke;
-    int position;   // shuttle valve: 0 ball left, 1 ball crossing, 2 ball right; two-pressure: 0 left,
-                    // 1 middle, 2 right
+    int position;   // shuttle valve: 0 ball left, 1 ball crossing, 2 ball right; two-pressure: the
+                    // shuttle's shift right of the middle in pixels (4: a plate on its seat mark)
 };
 
 LogicValveBody circuitBody()
@@ -246,9 +246,7 @@ QImage drawLogicCircuit(QSize size, LogicValve kind, const LogicFrame &frame)
     } else if (kind == LogicValve::Shuttle) {
         drawShuttleValve(p, body, frame.position == 0 ? BallSeat::Left : BallSeat::Right, air);
     } else {
-        static constexpr ShuttlePosition positions[] = {ShuttlePosition::Left, ShuttlePosition::Middle,
-                                                        ShuttlePosition::Right};
-        drawTwoPressureValve(p, body, positions[frame.position], air);
+        drawTwoPressureValveShifted(p, body, frame.position, air);
     }
 
     for (const ValveDrawing &valve : {left, right}) {
@@ -283,21 +281,22 @@ QImage drawShuttleCircuit(int frame, QSize size)
 // pushes the shuttle over and closes itself off from the outlet. As on the shuttle
 // valve's circuit, the line of a button just released is blue while it empties.
 // Second by second with the section on the page: both released; the left button
-// alone, the shuttle moving over and closing; both, the shuttle staying over (the
-// pressures on its plates balance) while the right inlet's air puts the piston out;
-// the right button alone, the cylinder returning through the left line.
+// alone, the shuttle half way over, then over and closing; both, the shuttle
+// staying over (the pressures on its plates balance) while the right inlet's air
+// puts the piston out; the right button alone, the shuttle moving back over to the
+// left while the cylinder returns through the left line.
 QImage drawTwoPressureCircuit(int frame, QSize size)
 {
     constexpr Air none = Air::None;
     constexpr Air fill = Air::Pressure;
     constexpr Air empty = Air::Exhaust;
     static constexpr LogicFrame frames[] = {
-        {false, false, none, empty, empty, 0, 1},
-        {true, false, fill, none, empty, 0, 1},
+        {false, false, none, empty, empty, 0, 0},
         {true, false, fill, none, empty, 0, 2},
-        {true, true, fill, fill, fill, 68, 2},
-        {false, true, empty, fill, empty, 34, 1},
-        {false, true, empty, fill, empty, 0, 0},
+        {true, false, fill, none, empty, 0, 4},
+        {true, true, fill, fill, fill, 68, 4},
+        {false, true, empty, fill, empty, 34, -2},
+        {false, true, empty, fill, empty, 0, -4},
     };
     return drawLogicCircuit(size, LogicValve::TwoPressure, frames[frame]);
 }

@@ -100,10 +100,10 @@ const QList<ComponentPage> &componentPages()
                 {.control = "picCircuitSimultaneïtat", .frames = 6, .size = {280, 266},
                  .words = {
                      "Cap polsador premut: el cilindre és sense pressió i el pistó és a dins.",
-                     "Només es prem el polsador esquerre: la vàlvula de simultaneïtat no deixa passar l'aire i el pistó no es mou.",
+                     "Només es prem el polsador esquerre: el seu aire empeny la peça mòbil cap a la dreta, la vàlvula de simultaneïtat no deixa passar l'aire i el pistó no es mou.",
                      "La peça mòbil tanca l'entrada esquerra i el cilindre continua sense pressió.",
                      "Tots dos polsadors premuts: l'aire arriba al cilindre i el pistó surt.",
-                     "Es deixa anar el polsador esquerre: el cilindre es buida per la línia esquerra i el pistó torna.",
+                     "Es deixa anar el polsador esquerre: l'aire de la dreta empeny la peça mòbil cap a l'esquerra, el cilindre es buida per la línia esquerra i el pistó torna.",
                      "Només el polsador dret és premut: la sortida és sense pressió i el pistó és a dins.",
                  }},
                 {.control = "imgSimbolSimultaneïtat", .size = {135, 75},
