@@ -60,18 +60,20 @@ constexpr QRgb kRed = Colour::Red;
 constexpr QRgb kBlue = Colour::Blue;
 constexpr QRgb kIdle = Colour::Black;
 
-// Frames 0 to 2: the button released, B is fed again; its air drives the ball across
-// onto the exhaust seat, then passes to the rod end and the piston goes back. Frames
+// Frames 0 to 3: the button released, B is fed again; its air drives the ball
+// across onto the exhaust seat and passes to the rod end, and the piston goes back
+// in three seconds, the cap end's air leaving through the directional valve. Frames
 // 3 to 5: the button sends P to the cap end and lets B out through T (the line from B
 // at atmospheric pressure, as the section's P); the air held in the rod end drives
-// the ball back onto B's seat and leaves straight through the valve's own exhaust, so
-// nothing returns through the directional valve.
+// the ball back onto B's seat and leaves straight through the valve's own exhaust,
+// so nothing returns through the directional valve and the piston is out within
+// the second.
 constexpr QuickExhaustFrame kQuickExhaustFrames[6] = {
-    {false, 75, QuickExhaustBall::ClosesSupply, kRed, kBlue, kBlue, 0},
     {false, 75, QuickExhaustBall::Crossing, kRed, kBlue, kBlue, 0},
-    {false, 37, QuickExhaustBall::ClosesExhaust, kRed, kRed, kIdle, 0},
+    {false, 50, QuickExhaustBall::ClosesExhaust, kRed, kRed, kIdle, 0},
+    {false, 25, QuickExhaustBall::ClosesExhaust, kRed, kRed, kIdle, 0},
     {true, 0, QuickExhaustBall::ClosesExhaust, kBlue, kRed, kIdle, 0},
-    {true, 37, QuickExhaustBall::Crossing, kBlue, kBlue, kBlue, 8},
+    {true, 75, QuickExhaustBall::Crossing, kBlue, kBlue, kBlue, 8},
     {true, 75, QuickExhaustBall::ClosesSupply, kBlue, kBlue, kBlue, kQuickExhaustSprayReach},
 };
 

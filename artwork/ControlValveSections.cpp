@@ -5,6 +5,7 @@
 #include "Artwork.h"
 #include "PageNames.h"
 #include "Canvas.h"
+#include "ControlSymbolParts.h"
 #include "DrawingBasics.h"
 #include "Palette.h"
 #include "SectionParts.h"
@@ -111,15 +112,16 @@ constexpr PortFlow In = PortFlow::In;
 constexpr PortFlow Out = PortFlow::Out;
 constexpr int half = travel / 2;
 
-// Frames 0 to 2: P is fed; the seal closes R and air folds its lip on the way to A.
-// In frame 0 the seal still closes P, so nothing leaves at A yet: no arrow there.
-// Frames 3 to 5: P is exhausted; the air held in A presses the seal back onto the P
-// seat and, once the seal leaves the R seat, is exhausted through R (in frame 3 the
-// seal still closes R: nothing leaves there yet). Every port keeps its letter.
+// Frames 0 to 2: P is fed; its air moves the seal off the P seat at once, folding
+// its lip on the way to A, and the seal closes R; A delivers (its arrow out) only
+// once it is under pressure. Frames 3 to 5: P is exhausted; the air held in A
+// presses the seal back onto the P seat and, once the seal leaves the R seat, is
+// exhausted through R (in frame 3 the seal still closes R: nothing leaves there
+// yet). Every port keeps its letter.
 const Frame frames[6] = {
     //  shift   lip          P  P side A side R  flows P, A, R   letters P, R
-    {0,      Lip::Sealing, R, B, B, B, In, No,  No,  true, true},
-    {half,   Lip::Folded,  R, R, B, B, In, Out, No,  true, true},
+    {half,   Lip::Folded,  R, R, B, B, In, No,  No,  true, true},
+    {travel, Lip::Folded,  R, R, R, B, In, Out, No,  true, true},
     {travel, Lip::Folded,  R, R, R, B, In, Out, No,  true, true},
     {travel, Lip::Sealing, B, B, R, B, No, In,  No,  true, true},
     {half,   Lip::Sealing, B, B, B, B, No, In,  Out, true, true},
@@ -203,10 +205,13 @@ QImage draw(int index, QSize size)
 // screw through the right wall, with its knob outside. The outlet T leaves just right
 // of the seat and a vent near the screw, both down through the bottom wall.
 //
-// The frames keep time with the circuit on the same page: at rest the line is
-// exhausted; while the cylinder runs out the working pressure stands at the cone,
-// too weak to move it; once the piston stops the pressure climbs and the cone opens
-// further each second, the air escaping past the seat down the outlet to atmosphere.
+// The chamber past the seat is open to atmosphere through T and the vent, so its air
+// is always at atmospheric pressure. The frames keep time with the circuit on the
+// same page: at rest the line is exhausted; while the cylinder runs out the working
+// pressure stands at the cone, too weak to move it; once the piston stops the
+// pressure climbs to the setting, lifts the cone a little off its seat and holds
+// there in balance with the spring, while the excess air escapes past the seat and
+// out of T.
 namespace limiter {
 
 constexpr QRect body(QPoint(60, 70), QPoint(400, 200));
@@ -224,21 +229,23 @@ constexpr int outletCentre = 163;
 constexpr int ventCentre = 353;
 constexpr int screwHalfHeight = 8;
 constexpr int springHalfHeight = 24;
+constexpr int relievingLift = 10;                 // the cone's lift while it relieves
+constexpr int fullSpray = 30;
 
 struct Frame {
     QRgb inlet;         // the air standing at the cone
     int lift;           // the cone's distance off its seat
-    double escaped;     // how far the escaping air has spread along the spring, 0..1 (negative: none)
+    int spray;          // how far the escaped air has spread below T (0: none)
 };
 
 const Frame frames[6] = {
-    //  inlet  lift  escaped
-    {B, 0,  -1},
-    {R, 0,  -1},
-    {R, 0,  -1},
-    {R, 15, 0},
-    {R, 30, 0.5},
-    {R, 44, 1.0},
+    //  inlet  lift            spray
+    {B, 0,              0},
+    {R, 0,              0},
+    {R, 0,              0},
+    {R, relievingLift,  10},
+    {R, relievingLift,  20},
+    {R, relievingLift,  fullSpray},
 };
 
 QPolygon cone(int tip)
@@ -259,10 +266,10 @@ QImage draw(int index, QSize size)
     const QRect screwHole(QPoint(chamber.right() + 1, axisY - screwHalfHeight + 1),
                           QPoint(body.right(), axisY + screwHalfHeight - 1));
     const QList<Cavity> hollows = {
-        {chamber, W},
+        {chamber, B},
         portPassage(body, Side::Left, axisY, inletWidth, seatX, frame.inlet),
-        portPassage(body, Side::Bottom, outletCentre, 10, chamber.bottom(), W),
-        portPassage(body, Side::Bottom, ventCentre, 8, chamber.bottom(), W),
+        portPassage(body, Side::Bottom, outletCentre, 10, chamber.bottom(), B),
+        portPassage(body, Side::Bottom, ventCentre, 8, chamber.bottom(), B),
         {screwHole, W},
     };
     drawSectionBody(p, body);
@@ -271,13 +278,6 @@ QImage draw(int index, QSize size)
     const bool open = frame.lift > 0;
     const int tip = coneTipAtRest + frame.lift;
     const int springLeft = tip + coneLength;
-    if (open) {
-        // Past the seat the air is on its way out to atmosphere.
-        const int front = springLeft + qRound(frame.escaped * (plateLeft - 1 - springLeft));
-        fillAir(p, hollows, QRect(QPoint(chamber.left(), chamber.top()), QPoint(front, chamber.bottom())), B);
-        fillAir(p, hollows, QRect(QPoint(outletCentre - 5, chamber.bottom()), QPoint(outletCentre + 5, body.bottom())), B);
-    }
-
     // The adjusting screw: plate inside, threaded shank through the wall, knob outside.
     const QRect shank(QPoint(plateLeft + plateWidth, axisY - screwHalfHeight), QPoint(body.right() + 8, axisY + screwHalfHeight));
     fillOutlined(p, shank, Colour::MidGrey);
@@ -288,6 +288,13 @@ QImage draw(int index, QSize size)
     for (int y = knob.top() + 5; y < knob.bottom() - 2; y += 6)
         drawLine(p, QPoint(knob.left() + 3, y), QPoint(knob.right() - 3, y), Colour::Black);
 
+    if (open) {
+        // The air squeezing past the seat: a thin red stream along the cone's front.
+        const int full = tip + coneTaper;
+        const QPolygon stream({QPoint(seatX, axisY - inletWidth / 2 - 1), QPoint(full + 4, axisY - coneHalfHeight - 4),
+                               QPoint(full + 4, axisY + coneHalfHeight + 4), QPoint(seatX, axisY + inletWidth / 2 + 1)});
+        fillAir(p, hollows, stream, R);
+    }
     drawCoilSpring(p, QRect(QPoint(springLeft, axisY - springHalfHeight), QPoint(plateLeft - 1, axisY + springHalfHeight)), 7);
     fillPolygon(p, cone(tip), Colour::MidGrey);
 
@@ -296,6 +303,8 @@ QImage draw(int index, QSize size)
     if (open) {
         drawPortArrow(p, QPoint(outletCentre, body.bottom()), Side::Bottom, Flow::Out, 14);
         drawLetter(p, QPoint(outletCentre, body.bottom() + 17), QStringLiteral("T"), 16);
+        const Orientation down{QPoint(outletCentre, body.bottom() + 26), {0, 1}, {1, 0}};
+        drawSpray(p, down, 2, frame.spray, fullSpray, 12, B);
     }
     return picture;
 }

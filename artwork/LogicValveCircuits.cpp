@@ -18,8 +18,8 @@ constexpr int kCylinderRodLength = 110;
 
 // ---- Non-return valve circuit ------------------------------------------------
 // The line from the cylinder runs straight down through the non-return valve to
-// port A of the 3/2 valve; a bypass through a normally open 2/2 valve runs on its
-// right.
+// port A of the 3/2 valve; a bypass through a normally closed 2/2 release valve
+// runs on its right.
 constexpr QRect kCheckBarrel(80, 24, 108, 44);
 constexpr int kBranchY = 84;             // the bypass leaves the cylinder line here
 constexpr int kRejoinY = 150;            // and comes back here
@@ -69,13 +69,13 @@ QHash<QString, Air> threeTwoAir(bool pressed, Air restingLine)
     return {{"A", restingLine}, {"P", Air::Pressure}, {"R", restingLine}};
 }
 
-// A 2/2 valve that lets air through at rest and closes when pressed; its arrow
-// points down, the way the cylinder empties through it.
-ValveSymbolSpec normallyOpenTwoTwoValve()
+// The release valve: a 2/2 valve closed at rest, open while its button is pressed;
+// its arrow points down, the way the cylinder empties through it.
+ValveSymbolSpec releaseValve()
 {
     return {{{"A", Edge::Top, 2}, {"P", Edge::Bottom, 2}},
-            {{{"A", "P"}}, {}},
-            {{}, {"A", "P"}}};
+            {{}, {"A", "P"}},
+            {{{"A", "P"}}, {}}};
 }
 
 // P and R under a 3/2 valve: P ends in a pressure source with its letter on the
@@ -115,20 +115,23 @@ NonReturnValveSize circuitCheckValve()
 // One second of the circuit, in step with the section on the same page.
 struct CheckValveFrame {
     bool supplyPressed;   // the 3/2 valve: P to A
-    bool bypassPressed;   // the 2/2 valve in the bypass: closed
+    bool releasePressed;  // the 2/2 valve in the bypass: open
+    bool passing;         // air flows through the non-return valve
     int stroke;
     bool venting;         // air leaves through R in this second
 };
 
-// Released, the cylinder empties down the open bypass and out through R. Both
-// buttons pressed: the bypass is closed and the air reaches the cylinder through
-// the non-return valve. Then the 3/2 button is let go while the bypass stays
-// closed: the line below the non-return valve exhausts through R, the air above it
-// presses the ball onto its seat and holds the piston where it stopped. Letting go
-// of the bypass button opens the way back and the spring returns the piston.
+// The 3/2 button pressed: the air reaches the cylinder through the non-return valve
+// and the piston runs out, fast at first and slowing as it nears its stop; there
+// the flow ends and the spring seats the ball, the pressure now the same on both
+// sides. Let go: the line below the non-return valve exhausts through R, the air
+// above it presses the ball onto its seat and holds the piston where it stopped,
+// the closed release valve keeping the bypass shut. Only the release button opens
+// the way back: the cylinder empties down the bypass and out through R, and the
+// spring returns the piston.
 constexpr CheckValveFrame kCheckValveFrames[6] = {
-    {false, false, 0, true}, {true, true, 23, false},  {true, true, 46, false},
-    {true, true, 70, false}, {false, true, 70, true},  {false, true, 70, false},
+    {false, true, false, 0, true},   {true, false, true, 35, false},  {true, false, true, 60, false},
+    {true, false, false, 70, false}, {false, false, false, 70, true}, {false, false, false, 70, false},
 };
 
 QImage drawCheckValveCircuit(int frame, QSize size)
@@ -136,8 +139,8 @@ QImage drawCheckValveCircuit(int frame, QSize size)
     const CheckValveFrame &state = kCheckValveFrames[frame];
     // The air below the non-return valve (from port A) and above it (to the cylinder).
     const Air below = state.supplyPressed ? Air::Pressure : Air::Exhaust;
-    const Air above = state.supplyPressed || state.bypassPressed ? Air::Pressure : Air::Exhaust;
-    const bool passing = state.supplyPressed;
+    const Air above = state.releasePressed ? Air::Exhaust : Air::Pressure;
+    const bool passing = state.passing;
 
     QImage picture = blankPicture(size);
     PicturePainter p(&picture);
@@ -154,9 +157,9 @@ QImage drawCheckValveCircuit(int frame, QSize size)
     drawWire(p, {seatTip, portA}, lineColour(below));
     drawNonReturnValve(p, seatTip, {0, -1}, circuitCheckValve(), passing ? Colour::Purple : Colour::Black);
 
-    const ValveSymbolSpec bypassValve = normallyOpenTwoTwoValve();
+    const ValveSymbolSpec bypassValve = releaseValve();
     const ValveDrawing bypass{.portSquare = kBypassSquare, .squareSize = kBypassSquareSize,
-                              .pressed = state.bypassPressed, .air = {{"A", above}, {"P", below}},
+                              .pressed = state.releasePressed, .air = {{"A", above}, {"P", below}},
                               .springLength = 18, .buttonLength = 13,
                               .arrowHeadLength = kMinimumArrowHeadLength,
                               .arrowHeadHalfWidth = kMinimumArrowHeadHalfWidth};
@@ -204,8 +207,8 @@ struct LogicFrame {
     Air rightLine;
     Air outlet;     // the outlet line and the cylinder's chamber
     int stroke;
-    int position;   // shuttle valve: 0 ball left, 1 ball crossing, 2 ball right; two-pressure: 0 left,
-                    // 1 middle, 2 right
+    int position;   // shuttle valve: 0 ball left, 1 ball crossing, 2 ball right; two-pressure: the
+                    // shuttle's shift right of the middle in pixels (4: a plate on its seat mark)
 };
 
 LogicValveBody circuitBody()
@@ -243,9 +246,7 @@ QImage drawLogicCircuit(QSize size, LogicValve kind, const LogicFrame &frame)
     } else if (kind == LogicValve::Shuttle) {
         drawShuttleValve(p, body, frame.position == 0 ? BallSeat::Left : BallSeat::Right, air);
     } else {
-        static constexpr ShuttlePosition positions[] = {ShuttlePosition::Left, ShuttlePosition::Middle,
-                                                        ShuttlePosition::Right};
-        drawTwoPressureValve(p, body, positions[frame.position], air);
+        drawTwoPressureValveShifted(p, body, frame.position, air);
     }
 
     for (const ValveDrawing &valve : {left, right}) {
@@ -280,21 +281,22 @@ QImage drawShuttleCircuit(int frame, QSize size)
 // pushes the shuttle over and closes itself off from the outlet. As on the shuttle
 // valve's circuit, the line of a button just released is blue while it empties.
 // Second by second with the section on the page: both released; the left button
-// alone, the shuttle moving over and closing; both, the shuttle staying over (the
-// pressures on its plates balance) while the right inlet's air puts the piston out;
-// the right button alone, the cylinder returning through the left line.
+// alone, the shuttle half way over, then over and closing; both, the shuttle
+// staying over (the pressures on its plates balance) while the right inlet's air
+// puts the piston out; the right button alone, the shuttle moving back over to the
+// left while the cylinder returns through the left line.
 QImage drawTwoPressureCircuit(int frame, QSize size)
 {
     constexpr Air none = Air::None;
     constexpr Air fill = Air::Pressure;
     constexpr Air empty = Air::Exhaust;
     static constexpr LogicFrame frames[] = {
-        {false, false, none, empty, empty, 0, 1},
-        {true, false, fill, none, empty, 0, 1},
+        {false, false, none, empty, empty, 0, 0},
         {true, false, fill, none, empty, 0, 2},
-        {true, true, fill, fill, fill, 68, 2},
-        {false, true, empty, fill, empty, 34, 1},
-        {false, true, empty, fill, empty, 0, 0},
+        {true, false, fill, none, empty, 0, 4},
+        {true, true, fill, fill, fill, 68, 4},
+        {false, true, empty, fill, empty, 34, -2},
+        {false, true, empty, fill, empty, 0, -4},
     };
     return drawLogicCircuit(size, LogicValve::TwoPressure, frames[frame]);
 }

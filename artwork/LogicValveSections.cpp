@@ -65,7 +65,7 @@ constexpr int springHalf = 15;
 
 
 // Which way the air goes through the valve in a second.
-enum class Through { None, Forward, Held };
+enum class Through { None, Forward, Standing, Held };
 
 struct Frame {
     double ballLift;   // how far the ball has left its seat
@@ -74,14 +74,16 @@ struct Frame {
 };
 
 // In step with the circuit on the page: at rest no air comes; pressed, the air lifts
-// the ball and flows on to the cylinder, the ball lifting further as the flow goes
-// on; then the inlet side is let out to exhaust, and the air on the outlet side,
-// trapped in the cylinder, presses the ball back onto its seat and stays there.
+// the ball and rushes on to the cylinder, the ball settling back as the flow dies
+// away; once the cylinder is full the flow stops and the spring seats the ball, with
+// the same pressure on both sides. Then the inlet side is let out to exhaust, and
+// the air on the outlet side, trapped in the cylinder, presses the ball onto its
+// seat and stays there.
 const Frame frames[6] = {
     {0, Through::None, false},
-    {16, Through::Forward, false},
-    {36, Through::Forward, false},
     {56, Through::Forward, false},
+    {28, Through::Forward, false},
+    {0, Through::Standing, false},
     {0, Through::Held, true},
     {0, Through::Held, false},
 };
@@ -90,7 +92,8 @@ AirColour airOf(Through air)
 {
     switch (air) {
     case Through::None: return noPressure();
-    case Through::Forward: return redBetween(INT_MIN, INT_MAX);
+    case Through::Forward:
+    case Through::Standing: return redBetween(INT_MIN, INT_MAX);
     case Through::Held: {
         // Red from the seal line on: the ball's own seat divides the two sides.
         const int seal = int(ballSealLine(seat, ballRadius));
@@ -119,10 +122,11 @@ QImage draw(int index, QSize size)
     drawBall(p, QPointF(ballX, axis - 0.5), ballRadius);
     const QPoint inlet(body.left(), axis);
     const QPoint outlet(body.right(), axis);
-    if (frame.air == Through::Forward) {
+    // The supply's arrow while it is on; the outlet's only while air flows on.
+    if (frame.air == Through::Forward || frame.air == Through::Standing)
         drawPortArrow(p, inlet, Side::Left, Flow::In);
+    if (frame.air == Through::Forward)
         drawPortArrow(p, outlet, Side::Right, Flow::Out);
-    }
     if (frame.inletEmpties)
         drawPortArrow(p, inlet, Side::Left, Flow::Out);
     return picture;

@@ -289,6 +289,9 @@ void TestPictures::onlyTheKnownPairsAreIdentical()
         // The limiting valve stays shut for both seconds the cylinder runs out, and the
         // flow control circuit is at rest both before the stroke and after the return.
         {QStringLiteral("frmLimitadora/picVàlvulaLimit_1.gif"), QStringLiteral("frmLimitadora/picVàlvulaLimit_2.gif")},
+        // The quick exhaust valve feeds the rod end for both seconds the piston returns.
+        {QStringLiteral("frmEscapamentRapid/picEscapamentRàpid_1.gif"),
+         QStringLiteral("frmEscapamentRapid/picEscapamentRàpid_2.gif")},
         {QStringLiteral("frmReguladora/picCircuitReguladora_0.gif"),
          QStringLiteral("frmReguladora/picCircuitReguladora_11.gif")},
         // The flow control valve's piston stands out for three seconds with the button
