@@ -64,7 +64,9 @@ void part(QPainter &p, const QPolygon &shape, QRgb colour)
 // collects in the quiet zone below, over the drain. The air then passes through
 // the tapering filter element from outside to inside and up to the outlet on the
 // right, clean. All of it is air under pressure, red; white streaks mark where it
-// moves. Water is light cyan with a dark blue edge, dirt deep grey.
+// moves, and below the deflector white lines wind round the bowl: the swirl, seen
+// in section as the front and back of each turn meeting at the wall. Water is
+// light cyan with a dark blue edge, dirt deep grey.
 
 constexpr int kFilterAxis = 160;
 const QRect kFilterHead = span(34, 28, 286, 118);
@@ -92,19 +94,19 @@ int wallDropRow(const WallDrop &drop, int frame)
 }
 
 // The frames in which air flows in at the inlet, carrying water and dirt.
-constexpr bool kInletFlows[6] = {false, true, false, true, true, false};
+constexpr bool kInletFlows[6] = {false, true, true, true, true, false};
+
+// The frames in which the air swirls round the bowl below the deflector.
+constexpr bool kSwirls[6] = {false, false, true, true, true, false};
 
 enum FilterStreak {
-    Inlet, LeftUpper, LeftLower, BowlLeft, BowlRight, RightSide, ElementLower, ElementUpper, Outlet, StreakCount
+    Inlet, LeftUpper, RightSide, ElementLower, ElementUpper, Outlet, StreakCount
 };
 
 // The streaks of moving air, as paths through the middle of the passages.
 const QList<QList<QPoint>> kFilterStreakPaths[StreakCount] = {
     /* Inlet        */ {{{36, 64}, {85, 64}, {85, 112}}},
     /* LeftUpper    */ {{{85, 122}, {85, 224}}},
-    /* LeftLower    */ {{{85, 234}, {86, 330}}},
-    /* BowlLeft     */ {{{100, 340}, {114, 300}, {117, 236}}},
-    /* BowlRight    */ {{{220, 340}, {206, 300}, {203, 236}}, {{235, 330}, {235, 250}}},
     /* RightSide    */ {{{235, 122}, {235, 240}}},
     /* ElementLower */ {{{149, 316}, {146, 236}}, {{171, 316}, {174, 236}}},
     /* ElementUpper */ {{{146, 230}, {139, 122}}, {{174, 230}, {181, 122}}},
@@ -115,9 +117,9 @@ const QList<QList<QPoint>> kFilterStreakPaths[StreakCount] = {
 const QList<FilterStreak> kFilterFrames[6] = {
     {},
     {Inlet, LeftUpper},
-    {LeftLower, BowlLeft, BowlRight, ElementLower},
-    {Inlet, LeftUpper, LeftLower, BowlLeft, BowlRight, ElementLower, ElementUpper},
-    {Inlet, LeftUpper, LeftLower, BowlLeft, BowlRight, RightSide, ElementLower, ElementUpper, Outlet},
+    {Inlet, LeftUpper, ElementLower},
+    {Inlet, LeftUpper, ElementLower, ElementUpper},
+    {Inlet, LeftUpper, RightSide, ElementLower, ElementUpper, Outlet},
     {ElementLower, ElementUpper, Outlet},
 };
 
@@ -131,7 +133,7 @@ void drawFilterHead(QPainter &p)
                          {r.right(), r.top() + cut}, r.bottomRight(), r.bottomLeft()});
     };
     fillPolygon(p, chamfered(0), Colour::Black, Colour::Black);
-    fillPolygon(p, chamfered(2), Colour::MidGrey, Colour::MidGrey);
+    fillPolygon(p, chamfered(2), Colour::LightGrey, Colour::LightGrey);
     // The screw plug over the core.
     fillOutlined(p, span(138, 19, 182, 29), Colour::DarkGrey);
 
@@ -272,17 +274,67 @@ void drawFilterElement(QPainter &p)
     }
 
     // The core, screwed into the head, and its stem down to the plate over the
-    // baffle, a shallow cone above the quiet zone where the water settles.
-    fillOutlined(p, span(c - 3, 120, c + 3, 353), Colour::DarkRed);
-    fillOutlined(p, span(c - 9, 34, c + 9, 126), Colour::DarkRed);
+    // baffle, a shallow cone above the quiet zone where the water settles. None of
+    // it moves: light grey like the other fixed parts.
+    fillOutlined(p, span(c - 3, 120, c + 3, 353), Colour::LightGrey);
+    fillOutlined(p, span(c - 9, 34, c + 9, 126), Colour::LightGrey);
     for (int y = 37; y <= 49; y += 3)
         fill(p, span(c - 8, y, c + 8, y), Colour::Black);
-    fillOutlined(p, span(c - 16, 352, c + 16, 357), Colour::DarkRed);
+    fillOutlined(p, span(c - 16, 352, c + 16, 357), Colour::LightGrey);
     for (int side : {-1, 1}) {
         for (int offset : {0, 4}) {
             drawLine(p, {c + side * 16, 358 + offset}, {c + side * 76, 381 + offset}, Colour::Black);
         }
         drawLine(p, {c + side * 76, 381}, {c + side * 76, 385}, Colour::Black);
+    }
+}
+
+// The swirl below the deflector: a helix round the element, descending one pitch
+// a turn, drawn where it passes beside the element (the element hides the rest).
+// Each turn shows on either side as a bend at the wall: the front of the turn
+// (lower, a solid line with an arrowhead where it leaves the wall) and the back
+// (higher, dotted). The turns move down a third of a pitch from frame to frame.
+// Only air (red) is drawn over, so walls, drops and parts stay as they are.
+void drawFilterSwirl(QImage &picture, int frame)
+{
+    constexpr int kRadius = 80;        // from the axis to where each turn meets the wall
+    constexpr double kTilt = 12.0;      // half the height of a turn seen at a slant
+    constexpr int kPitch = 27;
+    constexpr int kTop = 238;          // just below the deflector's foot
+    constexpr int kBottom = 346;       // above the baffle's rim
+    constexpr int kClear = 45;         // the element and the stem under it
+    const QRgb white = QColor(Colour::White).rgb();
+    const QRgb red = QColor(Colour::Red).rgb();
+    auto paint = [&](int x, int y) {
+        if (y >= kTop && y <= kBottom && std::abs(x - kFilterAxis) >= kClear && picture.valid(x, y)
+            && picture.pixel(x, y) == red)
+            picture.setPixel(x, y, white);
+    };
+    const double shift = (frame % 3) * kPitch / 3.0;
+    for (double start = kTop - 2 * kPitch + shift; start < kBottom; start += kPitch) {
+        // theta runs round the bowl: 0 at the right wall, pi / 2 at the front.
+        for (int step = 0; step < 720; ++step) {
+            const double theta = step * M_PI / 360.0;
+            const double sine = std::sin(theta);
+            const bool front = sine > 0;
+            if (!front && step % 3 != 0)
+                continue;
+            const int x = int(std::lround(kFilterAxis + kRadius * std::cos(theta)));
+            const int y = int(std::lround(start + kTilt * sine + kPitch * theta / (2 * M_PI)));
+            paint(x, y);
+            if (front)
+                paint(x, y + 1);
+        }
+        // Arrowheads on the front of the turn, pointing the way the air goes round:
+        // leftwards at the front, so away from the right wall and towards the left.
+        for (int side : {-1, 1}) {
+            const double theta = side > 0 ? M_PI / 4 : 3 * M_PI / 4 + 0.25;
+            const int x = int(std::lround(kFilterAxis + kRadius * std::cos(theta)));
+            const int y = int(std::lround(start + kTilt * std::sin(theta) + kPitch * theta / (2 * M_PI)));
+            for (int back = 1; back <= 4; ++back)
+                for (int across = -back / 2 - 1; across <= back / 2 + 1; ++across)
+                    paint(x + back, y + across);
+        }
     }
 }
 
@@ -304,6 +356,8 @@ QImage drawFilter(int frame, QSize size)
         for (const QList<QPoint> &path : kFilterStreakPaths[which])
             drawStreaks(picture, path, 14, streak, ++seed);
     }
+    if (kSwirls[frame])
+        drawFilterSwirl(picture, frame);
     return picture;
 }
 
@@ -330,16 +384,18 @@ struct RegulatorFrame {
 };
 
 // No air and the valve wide open; air arrives; the outlet fills and the diaphragm
-// gives way, closing the valve down to a narrow gap that passes what flows out.
+// gives way, closing the valve down to a narrow gap, still plainly open, that
+// passes what flows out: the valve regulates by throttling, never shutting while
+// air is used downstream.
 // Past the seat the air is at the lower, regulated pressure: orange against the
 // red of the inlet.
 const RegulatorFrame kRegulatorFrames[6] = {
     {9, Colour::White, Colour::White, 0, false},
     {9, Colour::Red, Colour::White, 0, false},
-    {5, Colour::Red, Colour::Orange, 21, false},
-    {5, Colour::Red, Colour::Orange, 31, false},
-    {2, Colour::Red, Colour::Orange, 41, false},
-    {2, Colour::Red, Colour::Orange, 41, true},
+    {6, Colour::Red, Colour::Orange, 21, false},
+    {6, Colour::Red, Colour::Orange, 31, false},
+    {4, Colour::Red, Colour::Orange, 41, false},
+    {4, Colour::Red, Colour::Orange, 41, true},
 };
 
 void drawRegulatorBody(QPainter &p, const RegulatorFrame &frame)
@@ -361,7 +417,7 @@ void drawRegulatorHousing(QPainter &p)
     const int c = kRegulatorAxis;
     part(p, QPolygon({{40, 149}, {208, 149}, {208, 158}, {194, 166}, {176, 250}, {c + 14, 250}, {c + 14, 258},
                       {c - 14, 258}, {c - 14, 250}, {74, 250}, {56, 166}, {40, 158}}),
-         Colour::MidGrey);
+         Colour::LightGrey);
     part(p, QPolygon({{58, 149}, {192, 149}, {192, 162}, {170, 241}, {80, 241}, {58, 162}}), Colour::LightYellow);
     fill(p, span(59, 149, 191, 149), Colour::LightYellow);
 }
@@ -391,16 +447,17 @@ void drawRegulatorParts(QPainter &p, int lift)
     const int plateTop = kDiaphragmRow - lift - 6;
     const int discBottom = kSeatRow - 1 - lift;
 
-    // The valve: disc, its closing spring and the stem down to the diaphragm plate.
+    // The valve: disc, its closing spring and the stem down to the diaphragm plate,
+    // moving parts in dark grey; only what the knob adjusts is dark red.
     drawCoilSpring(p, span(c - 11, 27, c + 11, discBottom - 8), 4, Qt::Vertical);
-    fillOutlined(p, span(c - 20, discBottom - 7, c + 20, discBottom), Colour::DarkRed);
+    fillOutlined(p, span(c - 20, discBottom - 7, c + 20, discBottom), Colour::DarkGrey);
     fill(p, span(c - 18, discBottom - 1, c + 18, discBottom), Colour::Black);   // the seal face
-    fillOutlined(p, span(c - 3, discBottom + 1, c + 3, plateTop), Colour::DarkRed);
+    fillOutlined(p, span(c - 3, discBottom + 1, c + 3, plateTop), Colour::DarkGrey);
 
     // The diaphragm between its two plates, and the main spring.
     drawDiaphragm(p, lift);
-    fillOutlined(p, span(c - 30, plateTop, c + 30, plateTop + 5), Colour::DarkRed);
-    fillOutlined(p, span(c - 25, kDiaphragmRow + 2 - lift, c + 25, kDiaphragmRow + 5 - lift), Colour::DarkRed);
+    fillOutlined(p, span(c - 30, plateTop, c + 30, plateTop + 5), Colour::DarkGrey);
+    fillOutlined(p, span(c - 25, kDiaphragmRow + 2 - lift, c + 25, kDiaphragmRow + 5 - lift), Colour::DarkGrey);
     drawCoilSpring(p, span(c - 24, kDiaphragmRow + 6 - lift, c + 24, 229), 6, Qt::Vertical);
 
     // The spring plate on the adjusting screw, and the knob that turns it.
@@ -443,6 +500,8 @@ QImage drawRegulator(int index, QSize size)
 // faster and faster (pale flecks), and the oil starts to rise and drip. While it
 // flows, the air speeding through the throat and the nozzle's bore over it are at
 // a lower pressure (orange) than the bowl (red): that difference lifts the oil.
+// Once the oil reaches the nozzle, drops of it leave the nozzle's tip and the air
+// carries them on to the outlet, a few more each frame.
 
 const QRect kLubricatorHead = span(28, 104, 250, 208);
 const QRect kLubricatorPassage = span(28, 133, 250, 169);
@@ -456,16 +515,17 @@ struct LubricatorFrame {
     double airFlecks;        // density of the pale flecks of moving air in the passage
     QList<int> drops;        // rows of the oil drops in the drip chamber
     bool oilRising;          // the riser and the line to the dome carry oil
-    bool oilMist;            // oil carried past the nozzle towards the outlet
+    QList<QPoint> carried;   // oil drops carried to the outlet; the first one just leaves the nozzle
+    bool oilMist;            // the finest oil, as specks past the nozzle
 };
 
 const LubricatorFrame kLubricatorFrames[6] = {
-    {0.0, {}, false, false},
-    {0.012, {52}, true, false},
-    {0.03, {52, 74}, true, false},
-    {0.09, {52, 66, 86}, true, false},
-    {0.16, {52, 62, 76, 90}, true, false},
-    {0.24, {52, 60, 70, 81, 92}, true, true},
+    {0.0, {}, false, {}, false},
+    {0.012, {52}, true, {}, false},
+    {0.03, {52, 74}, true, {}, false},
+    {0.09, {52, 66, 86}, true, {{187, 158}, {205, 154}}, false},
+    {0.16, {52, 62, 76, 90}, true, {{187, 158}, {208, 153}, {228, 156}}, false},
+    {0.24, {52, 60, 70, 81, 92}, true, {{187, 158}, {203, 155}, {219, 152}, {233, 156}, {243, 152}}, true},
 };
 
 constexpr QRgb kLubricatorAir = Colour::Red;
@@ -478,6 +538,22 @@ void drawOilDrop(QPainter &p, QPoint centre)
         for (int column = 0; column < 5; ++column)
             if (shape[row][column] == '#')
                 fill(p, QRect(centre.x() - 2 + column, centre.y() - 3 + row, 1, 1), kOil);
+}
+
+// A drop of oil carried by the air: oil edged in black, so it stands out from the
+// single pale flecks of the moving air. One just leaving the nozzle's tip is
+// smaller, fitting between the tip and the throat.
+void drawCarriedOil(QPainter &p, QPoint centre, bool leaving)
+{
+    static const QList<const char *> small = {".####.", "#oooo#", "#oooo#", "#oooo#", ".####."};
+    static const QList<const char *> large = {"..####..", ".#oooo#.", "#oooooo#", "#oooooo#", ".#oooo#.", "..####.."};
+    const QList<const char *> &shape = leaving ? small : large;
+    const int width = int(qstrlen(shape[0]));
+    for (int row = 0; row < shape.size(); ++row)
+        for (int column = 0; column < width; ++column)
+            if (shape[row][column] != '.')
+                fill(p, QRect(centre.x() - width / 2 + column, centre.y() - 2 + row, 1, 1),
+                     shape[row][column] == 'o' ? kOil : Colour::Black);
 }
 
 void drawLubricatorBowl(QPainter &p)
@@ -506,7 +582,7 @@ void drawLubricatorHead(QPainter &p, const LubricatorFrame &frame)
     // The sight dome: a grey cap over the drip chamber, which narrows at its foot
     // into the drain.
     fillRoundTopped(p, d, 13, 45, 34, 106, Colour::Black);
-    fillRoundTopped(p, d, 14, 44, 33, 106, Colour::MidGrey);
+    fillRoundTopped(p, d, 14, 44, 33, 106, Colour::LightGrey);
     fillRoundTopped(p, d, 35, 23, 21, 88, Colour::Black);
     fillRoundTopped(p, d, 36, 22, 20, 88, Colour::Pink);
     for (int y = 89; y <= 100; ++y) {
@@ -564,6 +640,8 @@ QImage drawLubricator(int index, QSize size)
         drawLubricatorHead(p, frame);
         drawPortArrow(p, {kLubricatorHead.left(), 151}, Side::Left, Flow::In, 0, 24);
         drawPortArrow(p, {kLubricatorHead.right(), 151}, Side::Right, Flow::Out, 0, 24);
+        for (qsizetype i = 0; i < frame.carried.size(); ++i)
+            drawCarriedOil(p, frame.carried[i], i == 0);
     }
     if (frame.oilMist) {
         drawStreaks(picture, {{187, 157}, {250, 151}}, 18, {{kLubricatorAir, kOil}, {Colour::Orange, kOil}}, 57);

@@ -134,7 +134,7 @@ const SpoolValve valve32 = {
 
 const ValveFrame frames32[6] = {
     //  shift  spaces (chamber, waist, rod end)  ports (A, P, R)   flows (A, P, R)
-    {0,   {W, B, W}, {B, R, B}, {No, No, Out}},
+    {0,   {W, B, W}, {B, R, B}, {In, No, Out}},
     {-5,  {W, B, W}, {B, R, B}, {In, No, Out}},
     {-13, {W, B, W}, {B, R, W}, {No, No, No}},
     {-19, {W, B, W}, {B, R, W}, {No, No, No}},

@@ -58,9 +58,9 @@ const QList<ComponentPage> &componentPages()
                  .words = {
                      "L'aire a pressió (vermell) és aturat; les gotes d'aigua llançades abans contra el vas hi baixen per la paret cap al condensat, que s'acumula al fons, sota la placa cònica, damunt del purgador.",
                      "Entra aire per l'esquerra amb gotes d'aigua i partícules de brutícia; el remolí entre el deflector i el vas llança una gota i partícules contra la paret esquerra.",
-                     "L'aire baixa pels dos costats del vas i comença a travessar l'element filtrant; una gota xoca amb la paret dreta i les altres hi rellisquen avall.",
-                     "Continua entrant aire brut que envolta l'element i el travessa cap amunt; cau una gota nova a la paret esquerra i les d'abans baixen cap al condensat.",
-                     "L'aire circula per tot el recorregut, de l'entrada a la sortida; dins l'element i a la sortida ja és net, mentre l'aigua i la brutícia baixen per la paret del vas.",
+                     "Continua entrant aire, que sota el deflector gira en remolí al voltant de l'element i comença a travessar-lo; el remolí llança una gota contra la paret dreta i les altres hi rellisquen avall.",
+                     "Continua entrant aire brut que gira en remolí al voltant de l'element i el travessa cap amunt; el remolí llança una gota nova contra la paret esquerra i les d'abans baixen cap al condensat.",
+                     "L'aire circula per tot el recorregut, de l'entrada al remolí del vas i a la sortida; dins l'element i a la sortida ja és net, mentre l'aigua i la brutícia baixen per la paret del vas.",
                      "Només l'aire filtrat circula, de l'element cap a la sortida; les gotes de la paret arriben a la vora de la placa cònica, a punt de caure al condensat, que es buida pel purgador.",
                  }},
                 {.control = "Image1", .size = {135, 75},
@@ -80,8 +80,8 @@ const QList<ComponentPage> &componentPages()
                      "Arriba aire a la pressió de la xarxa (vermell) fins a la vàlvula oberta; la sortida encara és buida.",
                      "L'aire passa per la vàlvula i omple la cambra de sobre la membrana i la sortida a una pressió més baixa, regulada (taronja); la membrana baixa i la vàlvula es tanca en part.",
                      "L'aire continua passant cap a la sortida a la pressió regulada (taronja), més baixa que la de l'entrada (vermell).",
-                     "La pressió de sortida ha pujat: la membrana venç la molla, baixa més i la vàlvula queda gairebé tancada, amb una escletxa que deixa passar l'aire que es consumeix.",
-                     "Igual que abans: la vàlvula gairebé tancada manté constant la pressió regulada de la sortida.",
+                     "La pressió de sortida ha pujat: la membrana venç la molla, baixa més i l'obturador s'acosta al seient, amb una escletxa petita però oberta que deixa passar l'aire que es consumeix.",
+                     "Igual que abans: l'escletxa estreta estrangula el pas i manté constant la pressió regulada de la sortida.",
                  }},
                 {.control = "Image1", .size = {135, 75},
                  .words = {
@@ -99,9 +99,9 @@ const QList<ComponentPage> &componentPages()
                      "L'aire a pressió (vermell) omple el pas i el vas però no circula: l'oli no puja pel tub i la cambra de goteig és buida.",
                      "L'aire comença a circular: a l'estrangulament sota el broquet la pressió és més baixa (taronja) que al vas, l'oli puja pel tub i cau la primera gota.",
                      "L'aire circula més de pressa; l'oli puja pel tub i cauen més gotes a la cambra de goteig.",
-                     "Circulació intensa a banda i banda del broquet; les gotes d'oli continuen caient cap al broquet.",
-                     "El pas és ple d'aire en moviment ràpid i l'oli degota sense parar.",
-                     "L'aire arrossega l'oli polvoritzat en gotes minúscules cap a la sortida.",
+                     "Circulació intensa a banda i banda del broquet; l'oli arriba al broquet i les primeres gotes d'oli (groc) en surten arrossegades per l'aire.",
+                     "El pas és ple d'aire en moviment ràpid, l'oli degota sense parar i més gotes d'oli surten del broquet cap a la sortida.",
+                     "L'aire arrossega fins a la sortida les gotes d'oli i l'oli polvoritzat en gotes minúscules.",
                  }},
                 {.control = "ImgSimbol", .size = {135, 75},
                  .words = {
@@ -116,7 +116,7 @@ const QList<ComponentPage> &componentPages()
             .pictures = {
                 {.control = "picVàlvula32", .frames = 6, .size = {454, 270},
                  .words = {
-                     "La vàlvula en repòs: la molla manté la corredissa a la dreta; A comunica amb l'escapament R i P és tancada, amb la pressió de la xarxa (vermell) fins a la corredissa.",
+                     "La vàlvula en repòs: la molla manté la corredissa a la dreta; A comunica amb l'escapament R, l'aire que torna del cilindre entra per A i surt per R, i P és tancada, amb la pressió de la xarxa (vermell) fins a la corredissa.",
                      "Es prem el polsador i la corredissa es mou una mica a l'esquerra; A encara comunica amb R i l'aire del cilindre surt per l'escapament.",
                      "La corredissa continua cap a l'esquerra: les juntes tanquen P i R, i A queda aïllada.",
                      "La molla es comprimeix més; totes les connexions continuen tancades.",

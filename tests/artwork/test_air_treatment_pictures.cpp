@@ -6,6 +6,8 @@
 #include "PictureChecks.h"
 
 #include <QImage>
+
+#include <algorithm>
 #include <QtTest>
 
 using namespace PictureChecks;
@@ -56,6 +58,8 @@ const QRect kFilterOutlet(QPoint(200, 53), QPoint(283, 75));
 const QRect kFilterLeftSide(QPoint(73, 130), QPoint(96, 220));
 const QRect kFilterElementLower(QPoint(141, 236), QPoint(179, 316));
 const QRect kFilterBowl(QPoint(73, 119), QPoint(247, 410));   // its straight part
+// Beside the element, from the deflector's foot down to the baffle.
+const QList<QRect> kFilterSwirlSides = {QRect(QPoint(72, 236), QPoint(118, 350)), QRect(QPoint(202, 236), QPoint(248, 350))};
 // Inside the element and on to the outlet: the air that has been cleaned.
 const QList<QRect> kFilterCleanSide = {QRect(QPoint(123, 53), QPoint(283, 118)), QRect(QPoint(131, 127), QPoint(189, 318))};
 // Along the bowl wall from the deflector's foot down to the baffle's rim.
@@ -77,9 +81,52 @@ const QRect kDiaphragmRim(QPoint(41, 147), QPoint(57, 148));
 // The lubricator's air passage either side of the riser's line that crosses it.
 const QList<QRect> kLubricatorPassage = {QRect(QPoint(28, 136), QPoint(88, 166)), QRect(QPoint(98, 136), QPoint(250, 166))};
 const QRect kLubricatorPastNozzle(QPoint(200, 136), QPoint(250, 166));
+// From the nozzle's tip to the outlet, over the throat.
+const QRect kLubricatorDownstream(QPoint(183, 136), QPoint(250, 159));
+constexpr int kNozzleTipColumn = 187;
 constexpr int kOilColumn = 200;   // through the bowl, clear of the riser tube
 constexpr int kRiserColumn = 93;
 const QRect kLubricatorThroat(QPoint(167, 137), QPoint(176, 159));   // beside the nozzle's tube
+
+// The pieces of one colour inside `area`, each pixel joined to its eight
+// neighbours: the bounding box of each and how many pixels it has.
+struct Blob {
+    QRect box;
+    int pixels = 0;
+};
+
+QList<Blob> blobsOf(const QImage &picture, const QRect &area, QRgb colour)
+{
+    const QRect clipped = area.intersected(picture.rect());
+    QSet<quint64> seen;
+    auto key = [](int x, int y) { return (quint64(quint32(x)) << 32) | quint32(y); };
+    QList<Blob> blobs;
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        for (int x = clipped.left(); x <= clipped.right(); ++x) {
+            if (picture.pixel(x, y) != colour || seen.contains(key(x, y)))
+                continue;
+            Blob blob{QRect(x, y, 1, 1), 0};
+            QList<QPoint> open = {{x, y}};
+            seen.insert(key(x, y));
+            while (!open.isEmpty()) {
+                const QPoint at = open.takeLast();
+                blob.box |= QRect(at, QSize(1, 1));
+                ++blob.pixels;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const QPoint next = at + QPoint(dx, dy);
+                        if (clipped.contains(next) && !seen.contains(key(next.x(), next.y()))
+                            && picture.pixel(next) == colour) {
+                            seen.insert(key(next.x(), next.y()));
+                            open << next;
+                        }
+                    }
+            }
+            blobs << blob;
+        }
+    }
+    return blobs;
+}
 
 int topInColumn(const QImage &picture, int x, int fromRow, int toRow, QRgb colour)
 {
@@ -98,6 +145,7 @@ private slots:
     void filterStreaksFollowTheAir();
     void filterChangesNothingButTheAir();
     void filterSeparatesWaterAndDirt();
+    void filterAirSwirlsRoundTheBowl();
     void regulatorFillsWithAir();
     void regulatorThrottlesAsTheOutletFills();
     void regulatorStaysInItsBox();
@@ -118,7 +166,7 @@ void TestAirTreatmentPictures::filterSeparatesWaterAndDirt()
     auto carries = [](const QRect &area) {
         return [area](const QImage &f) { return count(f, area, kWater) > 0 && count(f, area, kDeepGrey) > 0; };
     };
-    QCOMPARE(pattern(frames, carries(kFilterInlet)), QStringLiteral("nynyyn"));
+    QCOMPARE(pattern(frames, carries(kFilterInlet)), QStringLiteral("nyyyyn"));
     for (int frame = 0; frame < 6; ++frame) {
         const QImage &picture = frames[frame];
         const QString where = QStringLiteral("frame %1").arg(frame);
@@ -134,6 +182,24 @@ void TestAirTreatmentPictures::filterSeparatesWaterAndDirt()
     }
 }
 
+// Below the deflector the air goes round the bowl: while it flows there, each side
+// beside the element shows a white line running sideways, wider than it is tall
+// (streaks straight up and down never do), and the swirl turns from frame to frame.
+void TestAirTreatmentPictures::filterAirSwirlsRoundTheBowl()
+{
+    const QList<QImage> frames = framesOf("frmFiltre", "picFiltre");
+    for (const QRect &side : kFilterSwirlSides) {
+        auto swirls = [side](const QImage &f) {
+            for (const Blob &line : blobsOf(f, side, White))
+                if (line.box.width() >= 20 && line.box.width() > line.box.height())
+                    return true;
+            return false;
+        };
+        QCOMPARE(pattern(frames, swirls), QStringLiteral("nnyyyn"));
+        QVERIFY(frames[2].copy(side) != frames[3].copy(side) && frames[3].copy(side) != frames[4].copy(side));
+    }
+}
+
 // All the air in the filter is under pressure, filtered or not; white streaks mark
 // where it moves, from the inlet round the bowl, through the element and out.
 void TestAirTreatmentPictures::filterStreaksFollowTheAir()
@@ -142,8 +208,8 @@ void TestAirTreatmentPictures::filterStreaksFollowTheAir()
     auto whiteIn = [](const QRect &area) { return [area](const QImage &f) { return count(f, area, White) > 0; }; };
 
     QCOMPARE(pattern(frames, whiteIn(kFilterBowl)), QStringLiteral("nyyyyy"));
-    QCOMPARE(pattern(frames, whiteIn(kFilterInlet)), QStringLiteral("nynyyn"));
-    QCOMPARE(pattern(frames, whiteIn(kFilterLeftSide)), QStringLiteral("nynyyn"));
+    QCOMPARE(pattern(frames, whiteIn(kFilterInlet)), QStringLiteral("nyyyyn"));
+    QCOMPARE(pattern(frames, whiteIn(kFilterLeftSide)), QStringLiteral("nyyyyn"));
     QCOMPARE(pattern(frames, whiteIn(kFilterElementLower)), QStringLiteral("nnyyyy"));
     QCOMPARE(pattern(frames, whiteIn(kFilterOutlet)), QStringLiteral("nnnnyy"));
     for (const QImage &frame : frames) {
@@ -200,8 +266,8 @@ void TestAirTreatmentPictures::regulatorFillsWithAir()
 // At rest the main spring holds the valve open; as the outlet fills, its pressure
 // on the diaphragm wins over the spring, and diaphragm plate, stem and disc come
 // down together, the disc closing towards its seat: the gap under the disc shrinks
-// from frame to frame (open 9 rows, then 5, then 2) but never shuts while air flows
-// out. The diaphragm is a moving part, not air.
+// from frame to frame (open 9 rows, then 6, then 4) but never shuts while air flows
+// out: the last gap still shows plainly, as the air passing it shows. The diaphragm is a moving part, not air.
 void TestAirTreatmentPictures::regulatorThrottlesAsTheOutletFills()
 {
     const QList<QImage> frames = framesOf("frmRegPressió", "picRegPressió");
@@ -212,10 +278,10 @@ void TestAirTreatmentPictures::regulatorThrottlesAsTheOutletFills()
         while (rows < 30 && frame.pixel(kDiscColumn, kSeatRow - 1 - rows) != Black)
             ++rows;
         gap << rows;
-        plateTop << topInColumn(frame, kPlateColumn, 100, 170, kDarkRed);
+        plateTop << topInColumn(frame, kPlateColumn, 100, 170, kDarkGrey);
         QCOMPARE(coloursIn(frame, kDiaphragmRim), QSet<QRgb>{kDarkGrey});
     }
-    QCOMPARE(gap, (QList<int>{9, 9, 5, 5, 2, 2}));
+    QCOMPARE(gap, (QList<int>{9, 9, 6, 6, 4, 4}));
     for (int frame = 1; frame < 6; ++frame) {
         // Plate, stem and disc move as one.
         QCOMPARE(plateTop[frame] - plateTop[0], gap[0] - gap[frame]);
@@ -237,7 +303,8 @@ void TestAirTreatmentPictures::regulatorStaysInItsBox()
 
 // The air in the head and in the bowl over the oil is under pressure in every
 // frame; pale flecks of moving air thicken from frame to frame, oil climbs the
-// riser once air flows, and only the last frame carries oil past the nozzle.
+// riser once air flows, and from the fourth frame on the air carries oil past the
+// nozzle.
 void TestAirTreatmentPictures::lubricatorMistThickensAtAFixedOilLevel()
 {
     const QList<QImage> frames = framesOf("frmLubrificant", "picLubrificant");
@@ -260,7 +327,24 @@ void TestAirTreatmentPictures::lubricatorMistThickensAtAFixedOilLevel()
     }
     QVERIFY(flecks > 0);
     QCOMPARE(pattern(frames, [](const QImage &f) { return count(f, kLubricatorPastNozzle, kLightYellow) > 0; }),
-             QStringLiteral("nnnnny"));
+             QStringLiteral("nnnyyy"));
+    // Drops of oil, not single specks, leave the nozzle's tip and the air carries
+    // them to the outlet: more of them each frame, the last reaching the outlet.
+    int drops = 0;
+    for (int frame = 3; frame < 6; ++frame) {
+        const QString where = QStringLiteral("frame %1").arg(frame);
+        QList<Blob> carried;
+        for (const Blob &oil : blobsOf(frames[frame], kLubricatorDownstream, kLightYellow))
+            if (oil.pixels >= 6)
+                carried << oil;
+        QVERIFY2(carried.size() >= 2 && carried.size() > drops, qPrintable(where));
+        drops = int(carried.size());
+        const auto leftmost = std::min_element(carried.begin(), carried.end(),
+                                               [](const Blob &a, const Blob &b) { return a.box.left() < b.box.left(); });
+        QVERIFY2(leftmost->box.left() < kNozzleTipColumn + 5, qPrintable(where + ": none at the nozzle"));
+        if (frame == 5)
+            QVERIFY(std::any_of(carried.begin(), carried.end(), [](const Blob &oil) { return oil.box.right() > 240; }));
+    }
     // The air speeding through the throat under the nozzle is at a lower pressure
     // than the bowl (that is what lifts the oil), but only while it flows; the
     // air coming in and the bowl stay at the full pressure.
@@ -275,8 +359,8 @@ void TestAirTreatmentPictures::lubricatorMistThickensAtAFixedOilLevel()
 // Every pixel is one of the colours of the code (red air under pressure, orange
 // air at a reduced pressure, white nothing, light grey bodies, dark grey moving
 // parts, black lines and arrows) or a colour named for something that is not air:
-// the mid and deep greys of heads, housings, knobs and dirt, the dark red of the
-// adjusting parts, the light yellow of oil and of the bowls, the filter's water
+// the mid and deep greys of knobs, plugs, the element's grain and dirt, the dark
+// red of the adjusting parts (the filter has none), the light yellow of oil and of the bowls, the filter's water
 // (light cyan edged in dark blue), the pink drip chamber, the blue-grey needle.
 // There is no blue: no air in these units is at atmospheric pressure.
 void TestAirTreatmentPictures::coloursComeFromTheCode_data()
@@ -286,7 +370,7 @@ void TestAirTreatmentPictures::coloursComeFromTheCode_data()
     QTest::addColumn<QSet<QRgb>>("allowed");
     const QSet<QRgb> code = {White, Black, Red, kLightGrey, kDarkGrey};
     QTest::newRow("filter") << "frmFiltre" << "picFiltre"
-                            << (code + QSet<QRgb>{kMidGrey, kDeepGrey, kDarkRed, kLightYellow, kWater, kWaterEdge});
+                            << (code + QSet<QRgb>{kMidGrey, kDeepGrey, kLightYellow, kWater, kWaterEdge});
     QTest::newRow("regulator") << "frmRegPressió" << "picRegPressió"
                                << (code + QSet<QRgb>{Orange, kMidGrey, kDeepGrey, kDarkRed, kLightYellow});
     QTest::newRow("lubricator") << "frmLubrificant" << "picLubrificant"

@@ -204,6 +204,7 @@ private slots:
     void redAndBlueAppearWhereAirIsDescribed_data();
     void redAndBlueAppearWhereAirIsDescribed();
     void bodyStaysInPlace();
+    void flowArrowsComeInPairs();
     void spoolAndButtonTravelTogether();
     void portsChangeOverWhenSwitched();
     void lettersJoinAsInTheCircuit();
@@ -248,6 +249,32 @@ void TestDirectionalValveSections::redAndBlueAppearWhereAirIsDescribed()
     for (int frame = 0; frame < 6; ++frame) {
         QVERIFY2(contains(frames[frame], Red) == (red[frame] == u'y'), qPrintable(QString("red, frame %1").arg(frame)));
         QVERIFY2(contains(frames[frame], Blue) == (blue[frame] == u'y'), qPrintable(QString("blue, frame %1").arg(frame)));
+    }
+}
+
+// Air that flows passes through the valve from one port to another: a frame shows
+// flow arrows at no port or at two or more, never at a single one.
+void TestDirectionalValveSections::flowArrowsComeInPairs()
+{
+    for (const Section &section : kSections) {
+        const QList<QImage> frames = framesOf(section);
+        for (int frame = 0; frame < 6; ++frame) {
+            int arrows = 0;
+            for (const int edge : {section.body.top() - 1, section.body.bottom() + 1}) {
+                const int outwards = edge < section.body.top() ? -1 : 1;
+                int lastColumn = -100;
+                for (int x = section.body.left(); x <= section.body.right(); ++x) {
+                    bool black = false;
+                    for (int step = 2; step <= 5; ++step)
+                        black = black || frames[frame].pixel(x, edge + outwards * step) == Black;
+                    if (black) {
+                        arrows += x - lastColumn > 4;
+                        lastColumn = x;
+                    }
+                }
+            }
+            QVERIFY2(arrows != 1, qPrintable(QStringLiteral("%1 frame %2").arg(QString::fromUtf8(section.control)).arg(frame)));
+        }
     }
 }
 
