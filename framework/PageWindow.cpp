@@ -326,7 +326,7 @@ void PageWindow::arrangePage(const QRect &area)
 {
     // A restored window shows the client area its description gives; maximized,
     // it shows the controls below it too.
-    const QSize page = isMaximized() ? m_surface->pageSize() : m_surface->sizeHint();
+    const QSize page = m_maximized ? m_surface->pageSize() : m_surface->sizeHint();
     const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_vertical);
     bool across = area.width() < page.width();
     bool down = area.height() < page.height();
@@ -360,8 +360,9 @@ void PageWindow::placeSurface()
     const QRect placed(m_shown.topLeft() - offset, m_shown.size().expandedTo(page));
     m_surface->setGeometry(placed);
     // A restored window draws its frame and title bar around the client area:
-    // the page must not cover them where it reaches beyond.
-    if (m_shown.contains(placed))
+    // the page must not cover them where it reaches beyond. (A maximized window
+    // has neither, and cuts the page at its own edges.)
+    if (m_shown.contains(placed) || contentsMargins().isNull())
         m_surface->clearMask();
     else
         m_surface->setMask(QRegion(m_shown.translated(-placed.topLeft())));
@@ -384,6 +385,18 @@ void PageWindow::ensureShown(const QRect &rect)
     scroll(m_vertical, rect.top(), rect.bottom() + 1, m_shown.height());
 }
 
+void PageWindow::changeEvent(QEvent *event)
+{
+    // Resizing a maximized window clears its maximized flag for a moment (the
+    // sub-window sets it again), so the state is kept as the window last took it.
+    const bool stateChange = event->type() == QEvent::WindowStateChange;
+    if (stateChange)
+        m_maximized = windowState().testFlag(Qt::WindowMaximized);
+    QMdiSubWindow::changeEvent(event);
+    if (stateChange)
+        arrangePage(contentsRect());
+}
+
 void PageWindow::wheelEvent(QWheelEvent *event)
 {
     // The wheel scrolls the page down and up, or across where it only scrolls that way.
@@ -397,10 +410,14 @@ void PageWindow::wheelEvent(QWheelEvent *event)
 
 bool PageWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // A button reached with the keyboard is scrolled into view.
+    // A button reached with the keyboard is scrolled into view; the page does not
+    // move when it opens or the frame is activated.
     if (event->type() == QEvent::FocusIn)
-        if (auto *pageButton = qobject_cast<PageButton *>(watched))
-            ensureShown(pageButton->geometry());
+        if (auto *pageButton = qobject_cast<PageButton *>(watched)) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
+                ensureShown(pageButton->geometry());
+        }
     return QMdiSubWindow::eventFilter(watched, event);
 }
 

@@ -123,6 +123,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -141,6 +142,7 @@ private:
     QScrollBar *m_horizontal = nullptr;
     QScrollBar *m_vertical = nullptr;
     QWidget *m_corner = nullptr;
+    bool m_maximized = false;
     QRect m_shown;  // the client area less the scroll bars, in the window's coordinates
     QHash<QString, FrameBox *> m_boxes;
     QHash<QString, QTimer *> m_timers;
