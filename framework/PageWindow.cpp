@@ -399,8 +399,10 @@ void PageWindow::changeEvent(QEvent *event)
 
 void PageWindow::wheelEvent(QWheelEvent *event)
 {
-    // The wheel scrolls the page down and up, or across where it only scrolls that way.
-    QScrollBar *bar = m_vertical->isHidden() || event->angleDelta().y() == 0 ? m_horizontal : m_vertical;
+    // The wheel scrolls the page down and up; across with Shift, with a sideways
+    // wheel, or where the page only scrolls that way.
+    const bool across = event->angleDelta().y() == 0 || event->modifiers().testFlag(Qt::ShiftModifier);
+    QScrollBar *bar = m_vertical->isHidden() || across ? m_horizontal : m_vertical;
     if (bar->isHidden()) {
         QMdiSubWindow::wheelEvent(event);
         return;
@@ -410,14 +412,17 @@ void PageWindow::wheelEvent(QWheelEvent *event)
 
 bool PageWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // A button reached with the keyboard is scrolled into view; the page does not
-    // move when it opens or the frame is activated.
-    if (event->type() == QEvent::FocusIn)
-        if (auto *pageButton = qobject_cast<PageButton *>(watched)) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
-                ensureShown(pageButton->geometry());
-        }
+    // A button reached from another with Tab is scrolled into view. The focus the
+    // page gives a button when it opens or is activated moves nothing (it may come
+    // with the same reason), so a page opens at its top left corner.
+    if (qobject_cast<PageButton *>(watched) && (event->type() == QEvent::FocusOut || event->type() == QEvent::FocusIn)) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        const bool tab = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+        if (event->type() == QEvent::FocusOut)
+            m_tabbing = tab;
+        else if (std::exchange(m_tabbing, false) && tab)
+            ensureShown(static_cast<QWidget *>(watched)->geometry());
+    }
     return QMdiSubWindow::eventFilter(watched, event);
 }
 

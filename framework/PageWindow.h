@@ -143,6 +143,7 @@ private:
     QScrollBar *m_vertical = nullptr;
     QWidget *m_corner = nullptr;
     bool m_maximized = false;
+    bool m_tabbing = false;  // a page button just gave the focus away with Tab
     QRect m_shown;  // the client area less the scroll bars, in the window's coordinates
     QHash<QString, FrameBox *> m_boxes;
     QHash<QString, QTimer *> m_timers;
