@@ -5,6 +5,8 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
 
 Workspace::Workspace(ColourValue background, QWidget *parent) : QMdiArea(parent), m_background(background)
 {
@@ -26,7 +28,7 @@ MainFrame::MainFrame(const MainFrameDescription &description) : m_description(de
     m_workspace = new Workspace(description.background, this);
     setCentralWidget(m_workspace);
     createMenus(description.menu);
-    resize(designClientSize() + QSize(0, menuBar()->sizeHint().height()));
+    resizeWithinScreen(designClientSize() + QSize(0, menuBar()->sizeHint().height()));
 }
 
 QSize MainFrame::designClientSize() const
@@ -64,7 +66,23 @@ void MainFrame::fitClientArea()
     // The menu bar's height depends on the style and on what a maximized page adds
     // to it, so it is measured rather than assumed.
     layout()->activate();
-    resize(size() + designClientSize() - centralWidget()->size());
+    resizeWithinScreen(size() + designClientSize() - centralWidget()->size());
+}
+
+void MainFrame::resizeWithinScreen(QSize wanted)
+{
+    // On a small screen or at a large scale the frame opens smaller than its
+    // design, within reach, and the pages scroll inside it. The window frame is
+    // known once the window is shown (none before, or without a window manager).
+    const QRect available = screen()->availableGeometry();
+    const QSize decoration = frameGeometry().size() - size();
+    resize(wanted.boundedTo(available.size() - decoration));
+    QRect frame = frameGeometry();
+    if (available.contains(frame))
+        return;
+    frame.moveLeft(std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() + 1 - frame.width())));
+    frame.moveTop(std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() + 1 - frame.height())));
+    move(frame.topLeft());
 }
 
 void MainFrame::closeEvent(QCloseEvent *event)

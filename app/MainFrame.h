@@ -29,7 +29,8 @@ public:
 
     Workspace *workspace() const { return m_workspace; }
     QAction *menuAction(const QString &name) const;
-    // Sizes the window so the client area below the menu bar has its design size.
+    // Sizes the window so the client area below the menu bar has its design size,
+    // as far as the screen's available area allows, and keeps it within that area.
     void fitClientArea();
     QSize designClientSize() const;
 
@@ -42,6 +43,8 @@ protected:
 
 private:
     void createMenus(const QList<MenuItemRecord> &menu);
+    // Resizes to `wanted`, no larger than the screen's available area (frame included).
+    void resizeWithinScreen(QSize wanted);
 
     MainFrameDescription m_description;
     Workspace *m_workspace = nullptr;

@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QTimer>
 #include <map>
@@ -104,6 +105,15 @@ public:
     // Puts the keyboard focus on the first button in tab order.
     void focusFirstButton();
 
+    // The page is never squeezed: where the window's client area is smaller than
+    // the page, scroll bars along its right and bottom edges move the page.
+    QScrollBar *horizontalScrollBar() const { return m_horizontal; }
+    QScrollBar *verticalScrollBar() const { return m_vertical; }
+    // The part of the page the window shows, in the page's coordinates.
+    QRect shownPart() const;
+    // Scrolls as little as needed to show `rect` of the page (as much of it as fits).
+    void ensureShown(const QRect &rect);
+
     // The images whose presses the page handles are its picture buttons.
     void markPictureButtons(const HandlerTable &handlers);
 
@@ -113,13 +123,28 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    friend class PageLayout;
+    // Lays out the client area `area`: the scroll bars the page needs, and the page
+    // at its place under them.
+    void arrangePage(const QRect &area);
+    void placeSurface();
+
     static QString key(const QString &name, std::optional<qint16> index);
     [[noreturn]] void missing(const QString &name, std::optional<qint16> index) const;
 
     PageDescription m_description;
     PageSurface *m_surface = nullptr;
+    QScrollBar *m_horizontal = nullptr;
+    QScrollBar *m_vertical = nullptr;
+    QWidget *m_corner = nullptr;
+    bool m_maximized = false;
+    bool m_tabbing = false;  // a page button just gave the focus away with Tab
+    QRect m_shown;  // the client area less the scroll bars, in the window's coordinates
     QHash<QString, FrameBox *> m_boxes;
     QHash<QString, QTimer *> m_timers;
     QHash<QString, PageButton *> m_buttons;
@@ -137,6 +162,9 @@ public:
     const PageDescription &description() const { return m_description; }
     // The page's client size when it is not maximized.
     QSize sizeHint() const override;
+    // The size of the page a maximized window scrolls over: the client area and
+    // every control below it.
+    QSize pageSize() const;
     void releasePictures();
 
     bool isPictureButton(const QString &image) const { return m_pictureButtons.contains(image); }

@@ -11,13 +11,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on a display it picks itself and exports DISPLAY; returns non-zero,
+# Starts Xvfb on a display it picks itself (a 1280x1024 screen, or the size given
+# as WIDTHxHEIGHT) and exports DISPLAY; returns non-zero,
 # showing the server's log, when it does not start.
 # -noreset: otherwise the server resets whenever its last client (xdpyinfo, xdotool,
 # the program) goes, and refuses connections while it does.
 start_x_server() {
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 & xvfb=$!
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 & xvfb=$!
   exec 3>&-
   for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
   if [ ! -s "$work/display" ]; then

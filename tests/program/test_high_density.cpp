@@ -1,14 +1,18 @@
 // High-density screens: at a device pixel ratio of 2 every page keeps its layout
 // in logical pixels, its pictures are enlarged by whole pixels (each picture pixel
 // a uniform 2 x 2 block, no blur) and its texts are drawn at the screen's own
-// resolution rather than enlarged from a bitmap.
+// resolution rather than enlarged from a bitmap. The screen is 1024 x 768 pixels,
+// 512 x 384 at that ratio: smaller than the frame, whose pages then scroll.
 #include "PagePainting.h"
 #include "PageRegistry.h"
 #include "Pictures.h"
 #include "SystemColours.h"
 #include "TestSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QScreen>
+#include <QStyleOptionSlider>
 
 static QImage grabbed(QWidget &widget)
 {
@@ -79,6 +83,43 @@ static QList<QPair<int, int>> inkedRowRuns(const QImage &image, const QRect &log
     return runs;
 }
 
+// Presses the mouse on the scroll bar's groove beyond its handle, towards the end
+// when `forward`: the page moves by what the window shows.
+static void pressGroove(QScrollBar *bar, bool forward)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    const auto part = forward ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage;
+    const QPoint at = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// Scrolls the page with the mouse until `control` is wholly in view, and returns the
+// widget the mouse finds at its centre in the frame.
+static QWidget *scrollToAndPoint(PageWindow &page, QWidget *control)
+{
+    for (int press = 0; press < 20 && !page.shownPart().contains(control->geometry()); ++press) {
+        const QRect shown = page.shownPart();
+        const QRect target = control->geometry();
+        if (target.bottom() > shown.bottom() || target.top() < shown.top())
+            pressGroove(page.verticalScrollBar(), target.bottom() > shown.bottom());
+        else
+            pressGroove(page.horizontalScrollBar(), target.right() > shown.right());
+    }
+    QWidget *frame = page.window();
+    return frame->childAt(control->mapTo(frame, control->rect().center()));
+}
+
 class HighDensityTest final : public QObject {
     Q_OBJECT
 
@@ -109,7 +150,7 @@ private slots:
             const QPixmap shot = page.surface()->grab();
             QCOMPARE(shot.devicePixelRatio(), 2.0);
             QCOMPARE(shot.size(), page.surface()->size() * 2);
-            QCOMPARE(page.window()->width(), 792);
+            QCOMPARE(page.surface()->size(), page.surface()->pageSize());
         });
     }
 
@@ -200,16 +241,76 @@ private slots:
         });
         QVERIFY2(checkedLabels > 30, qPrintable(QString::number(checkedLabels)));
     }
+
+    // The frame opens within the screen's available area, smaller than its design;
+    // every button of every page can be scrolled to and is what the mouse finds there.
+    void everyButtonIsWithinReachOfTheMouse()
+    {
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(available.size(), QSize(512, 384));
+        forEveryPage([&](PageWindow &page) {
+            QVERIFY(available.contains(page.window()->frameGeometry()));
+            QVERIFY(page.isMaximized());
+            QVERIFY(page.verticalScrollBar()->isVisible() && page.horizontalScrollBar()->isVisible());
+            for (QPushButton *button : page.buttonsInTabOrder())
+                QVERIFY2(scrollToAndPoint(page, button) == button,
+                         qPrintable(page.pageName() + '/' + button->objectName()));
+            QCOMPARE(page.verticalScrollBar()->maximum() + page.shownPart().height(), page.surface()->pageSize().height());
+        });
+    }
+
+    void sortirOnTheHomePageEndsTheProgram()
+    {
+        Program program;
+        PageWindow &home = program.open(PageName::Home);
+        QPushButton &sortir = home.button("cmdSortir");
+        QVERIFY(!home.shownPart().contains(sortir.geometry()));
+        QWidget *found = scrollToAndPoint(home, &sortir);
+        QCOMPARE(found, &sortir);
+        QTest::mouseClick(found, Qt::LeftButton);
+        QCOMPARE(program.quitRequests, 1);
+    }
+
+    // Tab reaches every button too, each scrolled into view as it takes the focus;
+    // the page opens at its top left corner all the same.
+    void aButtonReachedWithTheKeyboardIsScrolledIntoView()
+    {
+        Program program;
+        program.navigator.openComponentPage("frmValvula42");
+        PageWindow &page = program.open("frmValvula42");
+        QVERIFY(QTest::qWaitForWindowActive(program.navigator.frame()));
+        QCOMPARE(page.shownPart().topLeft(), QPoint(0, 0));
+        const QList<QPushButton *> buttons = page.buttonsInTabOrder();
+        QCOMPARE(QApplication::focusWidget(), buttons.first());
+        for (QPushButton *button : buttons.mid(1)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), button);
+            QVERIFY2(page.shownPart().contains(button->geometry()), qPrintable(button->objectName()));
+        }
+    }
 };
 
 int main(int argc, char **argv)
 {
     prepareTestEnvironment();
     qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    HighDensityTest test;
-    return QTest::qExec(&test, argc, argv);
+    // The offscreen platform reads its screens from a file.
+    const QString screens = QDir::temp().filePath(QStringLiteral("ventiro-high-density-%1.json").arg(QCoreApplication::applicationPid()));
+    QFile file(screens);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(R"({"screens": [{"name": "small", "width": 1024, "height": 768, "logicalDpi": 96}]})") < 0)
+        qFatal("cannot write %s", qPrintable(screens));
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.toLocal8Bit());
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        installFontSubstitutions();
+        HighDensityTest test;
+        result = QTest::qExec(&test, argc, argv);
+    }
+    QFile::remove(screens);
+    return result;
 }
 
 #include "test_high_density.moc"

@@ -216,10 +216,14 @@ private slots:
         PageWindow &page = program.open("frmValvula52");
         const QRect sortir = page.button("cmdSortir").geometry();
         frame->resize(frame->size() - QSize(300, 300));
-        QCOMPARE(page.surface()->size(), frame->workspace()->viewport()->size());
+        // Smaller than the page, the window scrolls it rather than cut it.
+        QCOMPARE(page.size(), frame->workspace()->viewport()->size());
+        QCOMPARE(page.surface()->size(), page.surface()->pageSize());
+        QVERIFY(page.verticalScrollBar()->isVisible() && page.horizontalScrollBar()->isVisible());
         QCOMPARE(page.button("cmdSortir").geometry(), sortir);
         frame->resize(frame->size() + QSize(600, 600));
         QCOMPARE(page.surface()->size(), frame->workspace()->viewport()->size());
+        QVERIFY(page.verticalScrollBar()->isHidden() && page.horizontalScrollBar()->isHidden());
         QCOMPARE(page.button("cmdSortir").geometry(), sortir);
     }
 
