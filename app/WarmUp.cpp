@@ -6,6 +6,7 @@
 
 #include "Pictures.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QImage>
 #include <QPainter>
@@ -84,18 +85,21 @@ void WarmUp::startAfterFirstPaint(QWidget *painted)
     for (const QString &page : componentPagesInRegistryOrder())
         m_steps.append([this, page] {
             const PageDescription description = findRegistryEntry(page)->content().description;
-            drawTexts(description, m_painted ? m_painted->devicePixelRatioF() : 1.0);
+            drawTexts(description, m_painted ? m_painted->devicePixelRatioF() : qApp->devicePixelRatio());
             // At most one page's pictures at a time, so that a page the user
             // opens meanwhile waits for little more than its own.
             m_decoding.setFuture(QtConcurrent::mapped(shownPictures(description), decodeAndDrop));
         });
     painted->installEventFilter(this);
+    // Closed before it was ever painted (a page opened at once): no reason to wait.
+    connect(painted, &QObject::destroyed, this, &WarmUp::scheduleNextStep);
 }
 
 bool WarmUp::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_painted && event->type() == QEvent::Paint) {
         m_painted->removeEventFilter(this);
+        disconnect(m_painted, &QObject::destroyed, this, nullptr);
         // Two passes later: after the paint has reached the screen and after
         // whatever else that pass queued.
         QTimer::singleShot(0, this, &WarmUp::scheduleNextStep);

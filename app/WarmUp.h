@@ -20,6 +20,8 @@ public:
     // Starts once `painted` has been painted for the first time.
     void startAfterFirstPaint(QWidget *painted);
     bool isFinished() const { return m_finished; }
+    // How many of its steps (one a component page) have run.
+    qsizetype stepsTaken() const { return m_next; }
 
 signals:
     void finished();

@@ -421,17 +421,18 @@ int showChild(const QString &kind, QApplication &app)
     return app.exec();
 }
 
-// The first page a user opens, in a process of its own: the program starts as for
-// a user, its home page is looked at for LookingMs, then the page's picture is
-// pressed. Prints that opening and how long the warm-up took after the first paint.
-int firstOpeningChild(const QString &page)
+// The first pages a user opens, in a process of its own: the program starts as for
+// a user, its home page is looked at for LookingMs, then each page's picture is
+// pressed in turn (each opening that page's first). Prints one line a page: the
+// opening, and how long the warm-up took after the first paint.
+int firstOpeningChild(const QStringList &pages)
 {
     QTranslator toolkitTexts;
     setUpProgram(toolkitTexts);
     Bench bench;
     const double warmUp = bench.startAsUser();
-    const double opening = bench.openFromHome(page);
-    std::printf("%.3f %.3f\n", opening, warmUp);
+    for (const QString &page : pages)
+        std::printf("%.3f %.3f\n", bench.openFromHome(page), warmUp);
     return 0;
 }
 
@@ -459,7 +460,7 @@ struct Options {
     int rounds = 100;       // of opening all pages, for the heap
     int cpuSeconds = 60;    // of both animations running
     int pageRounds = 21;    // openings of each page, for the medians
-    int firstSamples = 3;   // fresh processes for each page's first opening
+    int firstSamples = 3;   // fresh processes for each page's first opening; 0: one for all pages
     int startUps = 15;      // of each kind, alternated
     bool quick = false;
     bool oneCore = false;
@@ -477,12 +478,18 @@ QString measure(const Options &options)
     const QStringList pages = componentPagesInRegistryOrder();
     std::map<QString, std::vector<double>> firstOpenings;
     std::vector<double> warmUps;
-    for (int sample = 0; sample < options.firstSamples; ++sample)
-        for (const QString &page : pages) {
-            const QList<double> result = runChild({QStringLiteral("--first-opening"), page})[0];
-            firstOpenings[page].push_back(result.value(0));
-            warmUps.push_back(result.value(1));
+    auto firstOpening = [&](const QStringList &inTurn) {
+        const QList<QList<double>> results = runChild(QStringList{QStringLiteral("--first-opening")} + inTurn);
+        for (qsizetype i = 0; i < inTurn.size(); ++i) {
+            firstOpenings[inTurn[i]].push_back(results.value(i).value(0));
+            warmUps.push_back(results.value(i).value(1));
         }
+    };
+    if (options.firstSamples == 0)
+        firstOpening(pages);
+    for (int sample = 0; sample < options.firstSamples; ++sample)
+        for (const QString &page : pages)
+            firstOpening({page});
 
     installFontSubstitutions();
     Bench bench;
@@ -493,9 +500,12 @@ QString measure(const Options &options)
 
     QString out;
     auto print = [&out](const QString &line) { out += line + u'\n'; };
-    print(QStringLiteral("| Page | first opening, median of %1 (ms) | open from home, median of %2 (ms) | "
+    print(QStringLiteral("| Page | first opening, %3 ms after start-up's first paint, %1 (ms) | open from home, median of %2 (ms) | "
                          "reopen, median of %2 (ms) | tick, median of %2 (ms) | tick repaints (px) |")
-              .arg(options.firstSamples).arg(options.pageRounds));
+              .arg(options.firstSamples ? QStringLiteral("median of %1 processes").arg(options.firstSamples)
+                                        : QStringLiteral("all in one process"))
+              .arg(options.pageRounds)
+              .arg(LookingMs));
     print(QStringLiteral("|---|---:|---:|---:|---:|---:|"));
     for (const QString &page : pages) {
         const PageTimes &t = times.at(page);
@@ -518,9 +528,10 @@ QString measure(const Options &options)
     print(QStringLiteral("| start-up of the bare window drawing the home page's texts and pictures, median of %1 (ms) | %2 |")
               .arg(n).arg(bareHome, 0, 'f', 1));
     print(QStringLiteral("| start-up ratio to the bare window drawing the same | %1 |").arg(ventiro / bareHome, 0, 'f', 2));
-    const double warmUp = median(warmUps);
-    print(QStringLiteral("| warm-up, from the first paint to its end, median of %1 (ms) | %2 |")
-              .arg(warmUps.size()).arg(warmUp < 0 ? QStringLiteral("unfinished") : QString::number(warmUp, 'f', 1)));
+    const auto unfinished = std::count(warmUps.begin(), warmUps.end(), -1.0);
+    print(QStringLiteral("| warm-up, from the first paint to its end, median (ms) | %1 |")
+              .arg(unfinished ? QStringLiteral("unfinished in %1 of %2").arg(unfinished).arg(warmUps.size())
+                              : QString::number(median(warmUps), 'f', 1)));
     print(QStringLiteral("| heap in use after round 2 / round %1 (kB) | %2 / %3 |")
               .arg(options.rounds).arg(heapAfterSecond / 1024).arg(heapAfterLast / 1024));
     print(QStringLiteral("| heap growth from round 2 to round %1 (kB) | %2%3 |")
@@ -624,7 +635,7 @@ int main(int argc, char **argv)
     if (arguments.size() > 2 && arguments[1] == QStringLiteral("--startup"))
         return startUpChild(arguments[2], sinceMain, app);
     if (arguments.size() > 2 && arguments[1] == QStringLiteral("--first-opening"))
-        return firstOpeningChild(arguments[2]);
+        return firstOpeningChild(arguments.mid(2));
     if (arguments.size() > 2 && arguments[1] == QStringLiteral("--show"))
         return showChild(arguments[2], app);
     auto option = [&arguments](const QString &name, int fallback) {
@@ -632,7 +643,7 @@ int main(int argc, char **argv)
         return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1].toInt() : fallback;
     };
     if (options.quick) {
-        options = {.rounds = 2, .cpuSeconds = 1, .pageRounds = 3, .firstSamples = 1, .startUps = 3,
+        options = {.rounds = 2, .cpuSeconds = 1, .pageRounds = 2, .firstSamples = 0, .startUps = 1,
                    .quick = true, .oneCore = options.oneCore};
         if (!medianIsRight()) {
             std::fprintf(stderr, "ventiro-bench: the median of an odd or an even count is wrong\n");
