@@ -62,14 +62,20 @@ static QStringList shownPictures(const PageDescription &page)
     return pictures;
 }
 
-// Decodes a picture as a page's window does, on a worker thread, and drops it:
-// the first decoding of a picture of each size sets the memory it will need
-// aside, and that of the first picture starts the workers and loads the reader.
-static bool decodeAndDrop(const QString &picture)
+// A picture decoded as a page's window decodes it.
+static QImage decodeForScreen(const QString &picture)
 {
     const QImage decoded = GetPicture(picture);
-    return !decoded.convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                              : QImage::Format_RGB32).isNull();
+    return decoded.convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
+}
+
+// Decoded on a worker thread and dropped: the first decoding of a picture of each
+// size sets the memory it will need aside, and that of the first picture starts
+// the workers and loads the reader.
+static bool decodeAndDrop(const QString &picture)
+{
+    return !decodeForScreen(picture).isNull();
 }
 
 WarmUp::WarmUp(QObject *parent) : QObject(parent)
@@ -82,6 +88,22 @@ void WarmUp::startAfterFirstPaint(QWidget *painted)
     m_painted = painted;
     m_steps.clear();
     m_next = 0;
+    // Last, the pictures of the page that shows the most, all held at once and
+    // decoded here: a window may decode on this thread too (when no worker is
+    // free, as on a single core), which then finds the memory it needs ready.
+    QStringList mostShown;
+    qint64 mostArea = -1;
+    for (const QString &page : componentPagesInRegistryOrder()) {
+        const PageDescription description = findRegistryEntry(page)->content().description;
+        qint64 area = 0;
+        for (const ControlRecord &control : description.controls)
+            if (const auto *box = std::get_if<PictureBoxRecord>(&control); box && box->visible)
+                area += qint64(pixelRect(box->rect).width()) * pixelRect(box->rect).height();
+        if (area > mostArea) {
+            mostArea = area;
+            mostShown = shownPictures(description);
+        }
+    }
     for (const QString &page : componentPagesInRegistryOrder())
         m_steps.append([this, page] {
             const PageDescription description = findRegistryEntry(page)->content().description;
@@ -90,6 +112,12 @@ void WarmUp::startAfterFirstPaint(QWidget *painted)
             // opens meanwhile waits for little more than its own.
             m_decoding.setFuture(QtConcurrent::mapped(shownPictures(description), decodeAndDrop));
         });
+    m_steps.append([this, mostShown] {
+        QList<QImage> held;
+        for (const QString &picture : mostShown)
+            held.append(decodeForScreen(picture));
+        m_decoding.setFuture(QtFuture::makeReadyFuture(true));
+    });
     painted->installEventFilter(this);
     // Closed before it was ever painted (a page opened at once): no reason to wait.
     connect(painted, &QObject::destroyed, this, &WarmUp::scheduleNextStep);

@@ -631,7 +631,9 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
+    QStringList arguments = app.arguments();
+    if (options.oneCore)
+        arguments.removeAll(QStringLiteral("--one-core"));
     if (arguments.size() > 2 && arguments[1] == QStringLiteral("--startup"))
         return startUpChild(arguments[2], sinceMain, app);
     if (arguments.size() > 2 && arguments[1] == QStringLiteral("--first-opening"))
@@ -669,7 +671,7 @@ int main(int argc, char **argv)
         return 0;
     // The same run again, held to one core, as on a slow machine.
     QStringList again = arguments.mid(1);
-    again.prepend(QStringLiteral("--one-core"));
+    again.append(QStringLiteral("--one-core"));
     QProcess oneCore;
     oneCore.setProcessChannelMode(QProcess::ForwardedChannels);
     oneCore.start(QCoreApplication::applicationFilePath(), again);
