@@ -3,7 +3,6 @@
 #include "Fonts.h"
 #include "PagePainting.h"
 #include "PageRegistry.h"
-
 #include "Pictures.h"
 
 #include <QApplication>

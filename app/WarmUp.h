@@ -8,7 +8,7 @@
 
 // Pays, while the user looks at the home page, what the first opening of a page
 // would otherwise pay once: the toolkit's worker threads and image reader, the
-// fonts the component pages draw with. It starts after the home page's first
+// fonts the component pages draw with and the memory their pictures take. It starts after the home page's first
 // paint, so it never delays it, and runs one short step per pass of the event
 // loop, so a click that comes meanwhile is handled between two steps. It shows
 // nothing and holds no picture.
@@ -20,7 +20,7 @@ public:
     // Starts once `painted` has been painted for the first time.
     void startAfterFirstPaint(QWidget *painted);
     bool isFinished() const { return m_finished; }
-    // How many of its steps (one a component page) have run.
+    // How many of its steps have run: one for each component page, then one more.
     qsizetype stepsTaken() const { return m_next; }
 
 signals:
