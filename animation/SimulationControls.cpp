@@ -1,6 +1,8 @@
 #include "SimulationControls.h"
 
+#include "AnimationChannel.h"
 #include "PageWindow.h"
+#include "PictureCatalogue.h"
 
 // Enabling a stopped timer starts a new interval; a running timer keeps running.
 static void setTimerEnabled(QTimer &timer, bool enabled)
@@ -11,31 +13,36 @@ static void setTimerEnabled(QTimer &timer, bool enabled)
         timer.stop();
 }
 
-PageAction startChannel(const QString &timer)
+static PageAction setChannelRunning(const QString &timer, bool running)
 {
-    return [timer](HandlerContext &context) { setTimerEnabled(context.page.timer(timer), true); };
+    return [timer, running](HandlerContext &context) { setTimerEnabled(context.page.timer(timer), running); };
 }
 
-PageAction stopChannel(const QString &timer)
+static PageAction loadAnimatedPage(const QList<ChannelRecord> &channels)
 {
-    return [timer](HandlerContext &context) { setTimerEnabled(context.page.timer(timer), false); };
-}
-
-PageAction loadOneAnimationPage(const QString &frameArray)
-{
-    return [frameArray](HandlerContext &context) {
+    return [channels](HandlerContext &context) {
         context.navigation.closeHomePage();
-        context.page.pictureBox(frameArray, 0).setVisibleFlag(true);
+        for (const ChannelRecord &channel : channels)
+            context.page.pictureBox(channel.frameArray, 0).setVisibleFlag(true);
+        for (const ChannelRecord &channel : channels)
+            if (!channel.runsAtOpening)
+                setTimerEnabled(context.page.timer(channel.timer), false);
     };
 }
 
-PageAction loadTwoAnimationPage(const QString &componentArray, const QString &circuitArray)
+HandlerTable channelHandlers(const PageDescription &description)
 {
-    return [componentArray, circuitArray](HandlerContext &context) {
-        context.navigation.closeHomePage();
-        context.page.pictureBox(componentArray, 0).setVisibleFlag(true);
-        context.page.pictureBox(circuitArray, 0).setVisibleFlag(true);
-        setTimerEnabled(context.page.timer(QStringLiteral("tmrRellotge")), false);
-        setTimerEnabled(context.page.timer(QStringLiteral("tmrRellotge1")), false);
-    };
+    using enum PageEvent;
+    if (description.channels.isEmpty())
+        return {};
+    HandlerTable handlers{{QString(), Load, loadAnimatedPage(description.channels)}};
+    for (const ChannelRecord &channel : description.channels) {
+        handlers.append({channel.timer, Timer,
+                         tickAction({channel.frameArray, frameCount(description.name, channel.frameArray)})});
+        if (!channel.startButton.isEmpty())
+            handlers.append({channel.startButton, Click, setChannelRunning(channel.timer, true)});
+        if (!channel.stopButton.isEmpty())
+            handlers.append({channel.stopButton, Click, setChannelRunning(channel.timer, false)});
+    }
+    return handlers;
 }

@@ -1,15 +1,11 @@
 #pragma once
 
 #include "Handlers.h"
+#include "PageDescription.h"
 
-// Start and stop buttons act on their channel's timer only.
-PageAction startChannel(const QString &timer);
-PageAction stopChannel(const QString &timer);
-
-// Load of a one-animation page: close the home page, show frame 0; the timer keeps
-// running as the description has it.
-PageAction loadOneAnimationPage(const QString &frameArray);
-
-// Load of a two-animation page: close the home page, show frame 0 of both arrays,
-// stop both timers.
-PageAction loadTwoAnimationPage(const QString &componentArray, const QString &circuitArray);
+// The handlers an animated page shares, derived from its channels: each timer
+// steps its channel through as many frames as the picture catalogue gives its
+// array; a start or stop button acts on its channel's timer only; Load closes the
+// home page, shows frame 0 of every channel and stops the timers of the channels
+// that do not run when the page opens. A page without channels gets none.
+HandlerTable channelHandlers(const PageDescription &description);

@@ -1,17 +1,29 @@
 #include "MainFrameDescription.h"
 
-#include "PageNames.h"
+#include "ComponentPages.h"
 
-using namespace PageName;
+#include <QHash>
 
-static MenuItemRecord heading(const QString &name, const QString &caption, QList<MenuItemRecord> commands)
+// The menu bar: each component page's command, under its heading or on the bar
+// itself, in the order of the component pages; a heading stands where its first
+// command would.
+static QList<MenuItemRecord> menuBar()
 {
-    return {.name = name, .caption = caption, .children = std::move(commands)};
-}
-
-static MenuItemRecord command(const QString &name, const QString &caption, const QString &target)
-{
-    return {.name = name, .caption = caption, .target = target};
+    QList<MenuItemRecord> bar;
+    QHash<const MenuHeading *, qsizetype> headings;
+    for (const ComponentPage &row : componentPages()) {
+        MenuItemRecord command{.name = row.menu.name, .caption = row.menu.caption, .target = row.page};
+        if (!row.menu.heading) {
+            bar.append(command);
+            continue;
+        }
+        if (!headings.contains(row.menu.heading)) {
+            headings.insert(row.menu.heading, bar.size());
+            bar.append({.name = row.menu.heading->name, .caption = row.menu.heading->caption});
+        }
+        bar[headings.value(row.menu.heading)].children.append(command);
+    }
+    return bar;
 }
 
 MainFrameDescription mainFrameDescription()
@@ -22,30 +34,7 @@ MainFrameDescription mainFrameDescription()
         .background = SystemColour::AppWorkspace,
         .clientRect = {165, 735, 11880, 10830},
         .startUpPosition = 3,
-        .menu = {
-            heading("mnuBombes", "&Compressors", {
-                command("mnuPaletes", "&Paletes", VaneCompressor),
-                command("mnuÈmbol", "È&mbol", PistonCompressor),
-            }),
-            heading("mnuCondicionament", "C&ondicionament", {
-                command("mnuFiltre", "&Filtre", Filter),
-                command("mnuReguladorPressió", "Re&gulador de Pressió", PressureRegulator),
-                command("mnuLubrificador", "L&ubrificador", Lubricator),
-            }),
-            heading("mnuDistribuïdores", "&Distribuïdores", {
-                command("mnuVàlvula3_2", "Vàlvula &3/2", Valve32),
-                command("mnuVàlvula4_2", "Vàlvula &4/2", Valve42),
-                command("mnuVàlvula5_2", "Vàlvula &5/2", Valve52),
-            }),
-            heading("mnuBloqueig", "&Bloqueig", {
-                command("mnuSimultaneïtat", "&Simultaneïtat", TwoPressureValve),
-                command("mnuSelectora", "S&electora", ShuttleValve),
-                command("mnuEscapamentRàpid", "Esca&pament Ràpid", QuickExhaustValve),
-                command("mnuAntiretorn", "&Antiretorn", NonReturnValve),
-            }),
-            command("mnuLimitadora", "&Limitadora", LimitingValve),
-            command("mnuReguladora", "&Reguladora", FlowRegulator),
-        },
+        .menu = menuBar(),
     };
 }
 

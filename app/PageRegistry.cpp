@@ -2,26 +2,38 @@
 
 #include "HomePage.h"
 #include "PageNames.h"
+#include "SimulationControls.h"
+
+// A component page's content: its description and handler table, with the
+// handlers its animation channels share.
+static RegistryEntry component(const QString &page, PageContent (*content)())
+{
+    return {page, PageKind::Component, [content] {
+                PageContent built = content();
+                built.handlers += channelHandlers(built.description);
+                return built;
+            }};
+}
 
 const QList<RegistryEntry> &pageRegistry()
 {
     static const QList<RegistryEntry> registry = {
         {PageName::MainFrame,         PageKind::MainFrame, {}},
         {PageName::Home,              PageKind::Home,      homePage},
-        {PageName::NonReturnValve,    PageKind::Component, nonReturnValvePage},
-        {PageName::VaneCompressor,    PageKind::Component, vaneCompressorPage},
-        {PageName::PistonCompressor,  PageKind::Component, pistonCompressorPage},
-        {PageName::LimitingValve,     PageKind::Component, limitingValvePage},
-        {PageName::FlowRegulator,     PageKind::Component, flowRegulatorPage},
-        {PageName::ShuttleValve,      PageKind::Component, shuttleValvePage},
-        {PageName::TwoPressureValve,  PageKind::Component, twoPressureValvePage},
-        {PageName::Valve32,           PageKind::Component, valve32Page},
-        {PageName::Valve42,           PageKind::Component, valve42Page},
-        {PageName::Valve52,           PageKind::Component, valve52Page},
-        {PageName::Filter,            PageKind::Component, filterPage},
-        {PageName::Lubricator,        PageKind::Component, lubricatorPage},
-        {PageName::PressureRegulator, PageKind::Component, pressureRegulatorPage},
-        {PageName::QuickExhaustValve, PageKind::Component, quickExhaustValvePage},
+        component(PageName::NonReturnValve, nonReturnValvePage),
+        component(PageName::VaneCompressor, vaneCompressorPage),
+        component(PageName::PistonCompressor, pistonCompressorPage),
+        component(PageName::LimitingValve, limitingValvePage),
+        component(PageName::FlowRegulator, flowRegulatorPage),
+        component(PageName::ShuttleValve, shuttleValvePage),
+        component(PageName::TwoPressureValve, twoPressureValvePage),
+        component(PageName::Valve32, valve32Page),
+        component(PageName::Valve42, valve42Page),
+        component(PageName::Valve52, valve52Page),
+        component(PageName::Filter, filterPage),
+        component(PageName::Lubricator, lubricatorPage),
+        component(PageName::PressureRegulator, pressureRegulatorPage),
+        component(PageName::QuickExhaustValve, quickExhaustValvePage),
     };
     return registry;
 }

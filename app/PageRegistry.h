@@ -15,8 +15,9 @@ struct RegistryEntry {
     std::function<PageContent()> content;  // none for the main frame
 };
 
-// The sixteen pages: the main frame, the home page, then the fourteen component
-// pages in registry order (the order in which the navigator closes them).
+// Every page: the main frame, the home page, then each component page of the
+// catalogue bound to its content function, in registry order (the order in which
+// the navigator closes them).
 const QList<RegistryEntry> &pageRegistry();
 const RegistryEntry *findRegistryEntry(const QString &page);
 QStringList componentPagesInRegistryOrder();

@@ -4,6 +4,7 @@
 // oil drops change; and their three circuit symbols.
 #include "AirTreatmentParts.h"
 #include "Artwork.h"
+#include "PageNames.h"
 #include "Canvas.h"
 #include "DrawingBasics.h"
 #include "Palette.h"
@@ -58,13 +59,40 @@ void part(QPainter &p, const QPolygon &shape, QRgb colour)
 
 // ==== Filter ====================================================================
 // Air enters the head on the left, runs down between the deflector sleeve and the
-// bowl wall, where the heavy particles are flung out and fall below the baffle,
-// then passes through the tapering filter element from outside to inside and up
-// to the outlet on the right. All of it is air under pressure, red; white streaks
-// mark where it moves.
+// bowl wall, where the swirl flings the drops of water and the heavier particles
+// out against the wall; they run down it past the baffle into the condensate that
+// collects in the quiet zone below, over the drain. The air then passes through
+// the tapering filter element from outside to inside and up to the outlet on the
+// right, clean. All of it is air under pressure, red; white streaks mark where it
+// moves. Water is light cyan with a dark blue edge, dirt deep grey.
 
 constexpr int kFilterAxis = 160;
 const QRect kFilterHead = span(34, 28, 286, 118);
+constexpr QRgb kWater = Colour::LightCyan;
+constexpr QRgb kWaterEdge = Colour::DarkBlue;
+constexpr QRgb kDirt = Colour::DeepGrey;
+constexpr int kCondensateLevel = 428;   // the top row of the water under the baffle
+
+// A drop flung against the bowl wall: on the left (-1) or right (+1) wall, the
+// frame in which it lands and the row where it lands. It runs down the wall and
+// five frames later, past the baffle's rim, is about to reach the condensate; the
+// next frame a new drop lands.
+struct WallDrop {
+    int side;
+    int landsIn;
+    int landsAt;
+    bool dirty;   // it carries a particle down with it
+};
+const WallDrop kWallDrops[] = {{-1, 1, 150, true}, {1, 2, 172, false}, {-1, 3, 192, false}, {1, 4, 206, true}};
+
+int wallDropRow(const WallDrop &drop, int frame)
+{
+    const int age = (frame - drop.landsIn + 6) % 6;
+    return drop.landsAt + (kCondensateLevel - 22 - drop.landsAt) * age / 5;
+}
+
+// The frames in which air flows in at the inlet, carrying water and dirt.
+constexpr bool kInletFlows[6] = {false, true, false, true, true, false};
 
 enum FilterStreak {
     Inlet, LeftUpper, LeftLower, BowlLeft, BowlRight, RightSide, ElementLower, ElementUpper, Outlet, StreakCount
@@ -129,13 +157,87 @@ void drawFilterBowl(QPainter &p)
     fill(p, span(259, 116, 265, 116), Colour::Black);
 
     // The drain: a bore through the bottom closed by a small knob.
-    fill(p, span(c - 2, 457, c + 2, 466), Colour::Red);
     fill(p, span(c - 3, 457, c - 3, 466), Colour::Black);
     fill(p, span(c + 3, 457, c + 3, 466), Colour::Black);
     fill(p, span(c - 9, 467, c + 9, 479), Colour::Black);
     fill(p, span(c - 12, 471, c + 12, 476), Colour::Black);
     for (int x = c - 10; x <= c + 10; x += 4)
         fill(p, span(x, 472, x, 475), Colour::DeepGrey);
+}
+
+// A shape drawn from rows of characters centred on `centre`: 'e' the water's
+// edge, 'w' water, 'd' dirt.
+void drawBlob(QPainter &p, QPoint centre, const QList<const char *> &rows)
+{
+    const int height = int(rows.size());
+    for (int y = 0; y < height; ++y) {
+        const int width = int(qstrlen(rows[y]));
+        for (int x = 0; x < width; ++x) {
+            const char c = rows[y][x];
+            if (c == '.')
+                continue;
+            fill(p, QRect(centre.x() - width / 2 + x, centre.y() - height / 2 + y, 1, 1),
+                 c == 'e' ? kWaterEdge : c == 'w' ? kWater : kDirt);
+        }
+    }
+}
+
+void drawDroplet(QPainter &p, QPoint centre)
+{
+    drawBlob(p, centre, {".ee.", "ewwe", "ewwe", ".ee."});
+}
+
+void drawParticle(QPainter &p, QPoint centre)
+{
+    drawBlob(p, centre, {"ddd", "ddd", "ddd"});
+}
+
+// What the swirl separates from the air: water and dirt carried in at the inlet,
+// flung out against the wall and running down it, and the condensate, with the
+// dirt settled at its bottom, standing over the drain.
+void drawFilterCondensate(QPainter &p, int frame)
+{
+    const int c = kFilterAxis;
+    p.save();
+    p.setClipRect(span(0, kCondensateLevel, 320, 470));
+    fillRoundBottomed(p, c, 119, 88, 414, 44, kWater);
+    p.restore();
+    fill(p, span(c - 87, kCondensateLevel, c + 87, kCondensateLevel), kWaterEdge);
+    for (const QPoint at : {QPoint(128, 448), QPoint(196, 447), QPoint(140, 452), QPoint(183, 451),
+                            QPoint(152, 455), QPoint(171, 454)})
+        fill(p, QRect(at, QSize(3, 2)), kDirt);
+    fill(p, span(c - 2, 457, c + 2, 466), kWater);   // in the drain, down to its closed knob
+
+    if (kInletFlows[frame]) {
+        FleckSequence random(quint32(500 + frame));
+        for (int i = 0; i < 8; ++i) {
+            const QPoint at = i < 5 ? QPoint(40 + random.below(50), 57 + random.below(15))
+                                    : QPoint(78 + random.below(14), 82 + random.below(32));
+            if (i % 2 == 0)
+                drawParticle(p, at);
+            else
+                drawDroplet(p, at);
+        }
+    }
+
+    for (const WallDrop &d : kWallDrops) {
+        const int row = wallDropRow(d, frame);
+        const int wall = d.side < 0 ? c - 88 : c + 88;      // the last column of the bowl's inside
+        const int centre = wall - d.side * 3;
+        // The wet trail it leaves on the wall above it.
+        fill(p, span(qMin(wall, wall - d.side), qMax(d.landsAt, row - 20), qMax(wall, wall - d.side), row), kWater);
+        drawBlob(p, {centre, row}, {"...e...", "..ewe..", ".ewwwe.", "ewwwwwe", d.dirty ? "ewwdwwe" : "ewwwwwe",
+                                    "ewwwwwe", ".ewwwe.", "..eee.."});
+        // Landing, with the drops and particles flung out of the swirl beside it.
+        if (row == d.landsAt)
+            for (int k = 1; k <= 3; ++k) {
+                const QPoint at(centre - d.side * 6 * k, row - 8 * k);
+                if (k == 2)
+                    drawParticle(p, at);
+                else
+                    drawDroplet(p, at);
+            }
+    }
 }
 
 void drawFilterElement(QPainter &p)
@@ -191,6 +293,7 @@ QImage drawFilter(int frame, QSize size)
         PicturePainter p(&picture);
         drawFilterBowl(p);
         drawFilterHead(p);
+        drawFilterCondensate(p, frame);
         drawFilterElement(p);
         drawPortArrow(p, {kFilterHead.left(), 64}, Side::Left, Flow::In);
         drawPortArrow(p, {kFilterHead.right(), 64}, Side::Right, Flow::Out);
@@ -228,13 +331,15 @@ struct RegulatorFrame {
 
 // No air and the valve wide open; air arrives; the outlet fills and the diaphragm
 // gives way, closing the valve down to a narrow gap that passes what flows out.
+// Past the seat the air is at the lower, regulated pressure: orange against the
+// red of the inlet.
 const RegulatorFrame kRegulatorFrames[6] = {
     {9, Colour::White, Colour::White, 0, false},
     {9, Colour::Red, Colour::White, 0, false},
-    {5, Colour::Red, Colour::Red, 21, false},
-    {5, Colour::Red, Colour::Red, 31, false},
-    {2, Colour::Red, Colour::Red, 41, false},
-    {2, Colour::Red, Colour::Red, 41, true},
+    {5, Colour::Red, Colour::Orange, 21, false},
+    {5, Colour::Red, Colour::Orange, 31, false},
+    {2, Colour::Red, Colour::Orange, 41, false},
+    {2, Colour::Red, Colour::Orange, 41, true},
 };
 
 void drawRegulatorBody(QPainter &p, const RegulatorFrame &frame)
@@ -321,7 +426,8 @@ QImage drawRegulator(int index, QSize size)
         drawPortArrow(p, {kRegulatorBody.right(), 91}, Side::Right, Flow::Out);
     }
     if (frame.fleck != 0)
-        scatterFlecks(picture, picture.rect(), {{Colour::Red, Colour::White}}, 0.06, frame.fleck);
+        scatterFlecks(picture, picture.rect(), {{Colour::Red, Colour::White}, {Colour::Orange, Colour::White}}, 0.06,
+                      frame.fleck);
     if (frame.textured) {
         dotTexture(picture, kRegulatorBody, Colour::LightGrey, Colour::MidGrey);
         dotTexture(picture, kRegulatorKnob, Colour::MidGrey, Colour::LightGrey);
@@ -334,7 +440,9 @@ QImage drawRegulator(int index, QSize size)
 // the sight dome, where it drips into the drip chamber and drains to the nozzle.
 // At the nozzle's narrow throat the passing air draws the oil out as a fine mist.
 // The air is under pressure in every frame; at first it stands still, then it flows
-// faster and faster (pale flecks), and the oil starts to rise and drip.
+// faster and faster (pale flecks), and the oil starts to rise and drip. While it
+// flows, the air speeding through the throat and the nozzle's bore over it are at
+// a lower pressure (orange) than the bowl (red): that difference lifts the oil.
 
 const QRect kLubricatorHead = span(28, 104, 250, 208);
 const QRect kLubricatorPassage = span(28, 133, 250, 169);
@@ -342,6 +450,7 @@ constexpr int kBowlAxis = 139;
 constexpr int kOilLevel = 326;
 constexpr int kDripAxis = 170;
 const QRect kRiserTube = span(89, 174, 97, 440);
+const QRect kLubricatorThroat = span(166, 136, 208, 166);   // the passage over the throat's narrowest part
 
 struct LubricatorFrame {
     double airFlecks;        // density of the pale flecks of moving air in the passage
@@ -411,6 +520,10 @@ void drawLubricatorHead(QPainter &p, const LubricatorFrame &frame)
                          {span(58, 167, 61, 208), kLubricatorAir},    // air into the bowl
                          {span(89, 174, 97, 208), kLubricatorAir},    // the riser's seat
                          {span(175, 108, 199, 135), kLubricatorAir}});  // the nozzle's bore
+    if (frame.airFlecks > 0) {
+        fill(p, kLubricatorThroat, Colour::Orange);
+        fill(p, span(176, 108, 198, 135), Colour::Orange);
+    }
     // The throat under the nozzle.
     part(p, QPolygon({{150, 167}, {166, 160}, {208, 160}, {224, 167}}), Colour::LightGrey);
     fill(p, span(150, 167, 224, 167), Colour::Black);
@@ -453,10 +566,11 @@ QImage drawLubricator(int index, QSize size)
         drawPortArrow(p, {kLubricatorHead.right(), 151}, Side::Right, Flow::Out, 0, 24);
     }
     if (frame.oilMist) {
-        drawStreaks(picture, {{187, 157}, {250, 151}}, 18, {{kLubricatorAir, kOil}}, 57);
+        drawStreaks(picture, {{187, 157}, {250, 151}}, 18, {{kLubricatorAir, kOil}, {Colour::Orange, kOil}}, 57);
         scatterFlecks(picture, span(198, 136, 250, 166), {{kLubricatorAir, kOil}}, 0.08, 58);
     }
-    scatterFlecks(picture, kLubricatorPassage, {{kLubricatorAir, Colour::White}}, frame.airFlecks, 70 + quint32(index));
+    scatterFlecks(picture, kLubricatorPassage, {{kLubricatorAir, Colour::White}, {Colour::Orange, Colour::White}},
+                  frame.airFlecks, 70 + quint32(index));
     return picture;
 }
 
@@ -524,11 +638,11 @@ QImage drawLubricatorSymbol(int, QSize size)
 QList<ArtworkEntry> airTreatmentArtwork()
 {
     return {
-        {QStringLiteral("frmFiltre"), QStringLiteral("picFiltre"), drawFilter},
-        {QStringLiteral("frmFiltre"), QStringLiteral("Image1"), drawFilterSymbol},
-        {QStringLiteral("frmRegPressió"), QStringLiteral("picRegPressió"), drawRegulator},
-        {QStringLiteral("frmRegPressió"), QStringLiteral("Image1"), drawRegulatorSymbol},
-        {QStringLiteral("frmLubrificant"), QStringLiteral("picLubrificant"), drawLubricator},
-        {QStringLiteral("frmLubrificant"), QStringLiteral("ImgSimbol"), drawLubricatorSymbol},
+        {PageName::Filter, QStringLiteral("picFiltre"), drawFilter},
+        {PageName::Filter, QStringLiteral("Image1"), drawFilterSymbol},
+        {PageName::PressureRegulator, QStringLiteral("picRegPressió"), drawRegulator},
+        {PageName::PressureRegulator, QStringLiteral("Image1"), drawRegulatorSymbol},
+        {PageName::Lubricator, QStringLiteral("picLubrificant"), drawLubricator},
+        {PageName::Lubricator, QStringLiteral("ImgSimbol"), drawLubricatorSymbol},
     };
 }

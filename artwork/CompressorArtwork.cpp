@@ -2,6 +2,7 @@
 // revolution in eight frames, a vane compressor turning by one vane spacing in six
 // frames, and the compressor symbol both pages share.
 #include "Artwork.h"
+#include "PageNames.h"
 #include "Canvas.h"
 #include "CompressorParts.h"
 #include "DrawingBasics.h"
@@ -361,9 +362,9 @@ QImage drawCompressorSymbol(int, QSize size)
 QList<ArtworkEntry> compressorArtwork()
 {
     return {
-        {QStringLiteral("frmCompressorDePistons"), QStringLiteral("picCompressorDePistons"), drawPistonCompressor},
-        {QStringLiteral("frmCompressorDePistons"), QStringLiteral("ImgSimbol"), drawCompressorSymbol},
-        {QStringLiteral("frmCompressorDePaletes"), QStringLiteral("picCompressorDePaletes"), drawVaneCompressor},
-        {QStringLiteral("frmCompressorDePaletes"), QStringLiteral("ImgSimbol"), drawCompressorSymbol},
+        {PageName::PistonCompressor, QStringLiteral("picCompressorDePistons"), drawPistonCompressor},
+        {PageName::PistonCompressor, QStringLiteral("ImgSimbol"), drawCompressorSymbol},
+        {PageName::VaneCompressor, QStringLiteral("picCompressorDePaletes"), drawVaneCompressor},
+        {PageName::VaneCompressor, QStringLiteral("ImgSimbol"), drawCompressorSymbol},
     };
 }

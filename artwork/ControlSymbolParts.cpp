@@ -302,3 +302,35 @@ void drawFlowControlValve(QPainter &p, const FlowControlValve &valve)
     drawJunction(p, o.at(0, 0), valve.loop);
     drawJunction(p, o.at(valve.length, 0), valve.loop);
 }
+
+void drawShuttleValveBallInMiddle(QPainter &p, const LogicValveBody &body, const LogicValveAir &air, QRgb leftOfBall,
+                                  QRgb rightOfBall)
+{
+    // The proportions of drawShuttleValve(): seats two thirds of the half height long
+    // and seven twelfths of it wide, the ball half of it in radius.
+    const int left = body.centre.x() - body.halfLength;
+    const int right = body.centre.x() + body.halfLength;
+    const int top = body.centre.y() - body.halfHeight;
+    const int bottom = body.centre.y() + body.halfHeight;
+    p.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), QColor::fromRgb(Colour::White));
+    drawWire(p, {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}}, Colour::Black);
+
+    const int seatLength = body.halfHeight * 2 / 3;
+    const int seatHalfWidth = body.halfHeight * 7 / 12;
+    const int ballRadius = body.halfHeight / 2;
+    const QPoint leftTip = body.leftInlet() + QPoint(4, 0);
+    const QPoint rightTip = body.rightInlet() - QPoint(4, 0);
+    drawWire(p, {body.leftInlet(), leftTip}, air.left);
+    drawWire(p, {rightTip, body.rightInlet()}, air.right);
+    drawWire(p, {leftTip, body.centre}, leftOfBall);
+    drawWire(p, {body.centre, rightTip}, rightOfBall);
+    drawWire(p, {body.outlet(), body.centre}, air.outlet);
+    for (const int side : {-1, 1}) {
+        const QPointF tip(side < 0 ? leftTip : rightTip);
+        const QPointF seatEnd = tip - QPointF(side * seatLength, 0);
+        strokePolyline(p, QPolygonF({seatEnd + QPointF(0, seatHalfWidth), tip, seatEnd - QPointF(0, seatHalfWidth)}),
+                       Colour::Black, 2);
+    }
+    fillDisc(p, QPointF(body.centre), ballRadius, Colour::Black);
+    fillDisc(p, QPointF(body.centre), ballRadius - 2, Colour::White);
+}

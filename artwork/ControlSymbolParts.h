@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QRgb>
 
+#include "SymbolParts.h"
+
 // Circuit-symbol pieces of the pressure and flow control valves: non-return seats
 // and balls, throttles, springs and exhausts lying in any direction, the pressure
 // gauge, the spray of air leaving an exhaust, and the quick exhaust, pressure-relief
@@ -136,3 +138,12 @@ struct FlowControlValve {
 };
 
 void drawFlowControlValve(QPainter &p, const FlowControlValve &valve);
+
+// ---- Shuttle valve with its ball on the way across ------------------------------------
+
+// The shuttle valve of SymbolParts.h (the same outline, lines and seats) at the moment
+// its ball crosses from one seat to the other: the ball stands in the middle, over the
+// junction of the outlet, and the line inside the valve carries `leftOfBall` up to it
+// and `rightOfBall` beyond it.
+void drawShuttleValveBallInMiddle(QPainter &p, const LogicValveBody &body, const LogicValveAir &air, QRgb leftOfBall,
+                                  QRgb rightOfBall);

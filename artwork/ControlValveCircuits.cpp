@@ -5,6 +5,7 @@
 // position, the colours of the air, the piston's stroke and the moving parts of the
 // control valve change.
 #include "Artwork.h"
+#include "PageNames.h"
 
 #include "Canvas.h"
 #include "ControlSymbolParts.h"
@@ -61,16 +62,17 @@ constexpr QRgb kIdle = Colour::Black;
 
 // Frames 0 to 2: the button released, B is fed again; its air drives the ball across
 // onto the exhaust seat, then passes to the rod end and the piston goes back. Frames
-// 3 to 5: the button sends P to the cap end and lets B out through T; the air held
-// in the rod end drives the ball back onto B's seat and leaves straight through the
-// valve's own exhaust, so nothing returns through the directional valve.
+// 3 to 5: the button sends P to the cap end and lets B out through T (the line from B
+// at atmospheric pressure, as the section's P); the air held in the rod end drives
+// the ball back onto B's seat and leaves straight through the valve's own exhaust, so
+// nothing returns through the directional valve.
 constexpr QuickExhaustFrame kQuickExhaustFrames[6] = {
     {false, 75, QuickExhaustBall::ClosesSupply, kRed, kBlue, kBlue, 0},
     {false, 75, QuickExhaustBall::Crossing, kRed, kBlue, kBlue, 0},
     {false, 37, QuickExhaustBall::ClosesExhaust, kRed, kRed, kIdle, 0},
-    {true, 0, QuickExhaustBall::ClosesExhaust, kIdle, kRed, kIdle, 0},
-    {true, 37, QuickExhaustBall::Crossing, kIdle, kBlue, kBlue, 8},
-    {true, 75, QuickExhaustBall::ClosesSupply, kIdle, kBlue, kBlue, kQuickExhaustSprayReach},
+    {true, 0, QuickExhaustBall::ClosesExhaust, kBlue, kRed, kIdle, 0},
+    {true, 37, QuickExhaustBall::Crossing, kBlue, kBlue, kBlue, 8},
+    {true, 75, QuickExhaustBall::ClosesSupply, kBlue, kBlue, kBlue, kQuickExhaustSprayReach},
 };
 
 Air airOf(QRgb colour)
@@ -85,7 +87,7 @@ QImage drawQuickExhaustCircuit(int frame, QSize size)
     const CylinderSpec &cylinder = kQuickExhaustCylinder;
     const ValveSymbolSpec valve = fourTwoValve(QStringLiteral("T"));
     const QHash<QString, Air> air = state.pressed
-        ? QHash<QString, Air>{{"A", Air::Pressure}, {"B", Air::None}, {"P", Air::Pressure}, {"T", Air::None}}
+        ? QHash<QString, Air>{{"A", Air::Pressure}, {"B", Air::Exhaust}, {"P", Air::Pressure}, {"T", Air::Exhaust}}
         : QHash<QString, Air>{{"A", Air::Exhaust}, {"B", Air::Pressure}, {"P", Air::Pressure}, {"T", Air::Exhaust}};
     const ValveDrawing drawing = circuitValve(state.pressed, air);
     const QuickExhaustValve quick{.body = kQuickExhaustBody, .ball = state.ball, .supply = state.bLine,
@@ -94,8 +96,7 @@ QImage drawQuickExhaustCircuit(int frame, QSize size)
     {
         PicturePainter p(&picture);
         const Air capSide = state.pressed ? Air::Pressure : Air::Exhaust;
-        drawCylinder(p, cylinder, {state.stroke, capSide, airOf(state.rodEnd),
-                                   frame == 5 ? Colour::LightGrey : Colour::MidGrey});
+        drawCylinder(p, cylinder, {state.stroke, capSide, airOf(state.rodEnd)});
 
         const QPoint portA = valvePortPoint(valve, drawing, QStringLiteral("A"));
         const QPoint cap = capPort(cylinder);
@@ -183,12 +184,11 @@ QImage drawLimiterCircuit(int frame, QSize size)
     const ValveSymbolSpec valve = threeTwoValve();
     const ValveDrawing drawing = circuitValve(
         pressed, pressed ? QHash<QString, Air>{{"A", Air::Pressure}, {"P", Air::Pressure}, {"R", Air::None}}
-                         : QHash<QString, Air>{{"A", Air::Exhaust}, {"P", Air::None}, {"R", Air::Exhaust}});
+                         : QHash<QString, Air>{{"A", Air::Exhaust}, {"P", Air::Pressure}, {"R", Air::Exhaust}});
     const QRgb air = pressed ? Colour::Red : Colour::Blue;
     {
         PicturePainter p(&picture);
-        drawCylinder(p, cylinder, {state.stroke, pressed ? Air::Pressure : Air::Exhaust, Air::None,
-                                   frame == 5 ? Colour::MidGrey : Colour::LightGrey});
+        drawCylinder(p, cylinder, {state.stroke, pressed ? Air::Pressure : Air::Exhaust, Air::None});
 
         const QPoint portA = valvePortPoint(valve, drawing, QStringLiteral("A"));
         const QPoint cap = capPort(cylinder);
@@ -225,30 +225,36 @@ QImage drawLimiterSymbol(QSize size)
 
 // The double-acting cylinder travels its whole bore in 69 pixels; the flow control
 // valve stands on the line to its cap end, free upwards and throttled downwards.
+// Out, the air passes the non-return valve freely and the piston is out in two
+// seconds; back, the cap end's air must squeeze past the throttle and the piston
+// takes six: three times slower.
 constexpr CylinderSpec kRegulatorCylinder{.barrel = QRect(66, 12, 95, 44), .rodLength = 107};
-constexpr int kRegulatorStrokes[] = {0, 15, 30, 45, 60, 69, 68, 59, 44, 30, 15, 0};
+constexpr int kRegulatorStrokes[] = {0, 35, 69, 69, 69, 69, 58, 46, 35, 23, 12, 0};
 constexpr int kRegulatorValveBottom = 116;   // the lower junction of the flow control valve
 constexpr int kRegulatorValveTop = 64;
 
 struct RegulatorColours {
     Air valveA, valveB, valveP, valveT, valveR;
     QRgb aLine, checkBranch, loop, capEnd, bLine;
+    bool checkPassing;   // air flows through the non-return valve
 };
 
 RegulatorColours regulatorColours(int frame)
 {
+    // Pressed: P fills the cap end through the non-return valve (and the throttle
+    // beside it) while the piston runs out, in frames 1 and 2; stopped at the end of
+    // its stroke, nothing flows and the spring closes the non-return valve again.
     if (frame >= 1 && frame <= 5)
         return {Air::Pressure, Air::Exhaust, Air::Pressure, Air::None, Air::Exhaust,
-                Colour::Red,    Colour::Red, Colour::Red,    Colour::Red, Colour::Blue};
-    // At rest: P holds the piston in through B and the cap end lies open to T.
+                Colour::Red,    Colour::Red, Colour::Red,    Colour::Red, Colour::Blue, frame <= 2};
+    // At rest: P holds the piston in through B and the cap end lies open to T; on the
+    // way back its air leaves through the throttle, the non-return branch idle.
     return {Air::Exhaust, Air::Pressure, Air::Pressure, Air::Exhaust, Air::None,
-            Colour::Blue,  Colour::Black,  Colour::Blue,   Colour::Blue, Colour::Red};
+            Colour::Blue,  Colour::Black,  Colour::Blue,   Colour::Blue, Colour::Red, false};
 }
 
-FlowControlValve circuitFlowControlValve(QRgb checkBranch, QRgb loop)
+FlowControlValve circuitFlowControlValve(QRgb checkBranch, QRgb loop, bool passing)
 {
-    // Air passes the non-return valve only when its branch carries it.
-    const QRgb checkElement = checkBranch == Colour::Black ? Colour::Black : Colour::Purple;
     const QPoint lower(capPort(kRegulatorCylinder).x(), kRegulatorValveBottom);
     // Standing: free flow upwards, the throttle loop on the left.
     return {.o = {lower, {0, -1}, {-1, 0}},
@@ -256,7 +262,7 @@ FlowControlValve circuitFlowControlValve(QRgb checkBranch, QRgb loop)
             .loopOffset = 26,
             .checkBranch = checkBranch,
             .loop = loop,
-            .checkElement = checkElement,
+            .checkElement = passing ? Colour::Purple : Colour::Black,
             .seatArm = 10,
             .ballRadius = 6,
             .springLength = 16,
@@ -267,9 +273,9 @@ FlowControlValve circuitFlowControlValve(QRgb checkBranch, QRgb loop)
 }
 
 // Frame 0: at rest, the piston held in. Frames 1 to 5: the button sends P through the
-// non-return valve to the cap end and the piston runs out. Frames 6 to 11: at rest
-// again, P drives the piston back, and the air leaving the cap end must pass the
-// throttle, so the return is slow.
+// non-return valve to the cap end; the piston runs out fast and stays out. Frames 6
+// to 11: at rest again, P drives the piston back, and the air leaving the cap end
+// must pass the throttle, so the return is slow.
 QImage drawRegulatorCircuit(int frame, QSize size)
 {
     QImage picture = blankPicture(size);
@@ -289,7 +295,7 @@ QImage drawRegulatorCircuit(int frame, QSize size)
     const QPoint portA = valvePortPoint(valve, drawing, QStringLiteral("A"));
     drawWire(p, {cap, {cap.x(), kRegulatorValveTop}}, c.aLine);
     drawWire(p, {{cap.x(), kRegulatorValveBottom}, {cap.x(), kLineRunY}, {portA.x(), kLineRunY}, portA}, c.aLine);
-    drawFlowControlValve(p, circuitFlowControlValve(c.checkBranch, c.loop));
+    drawFlowControlValve(p, circuitFlowControlValve(c.checkBranch, c.loop, c.checkPassing));
 
     const QPoint rod = rodPort(cylinder);
     const QPoint portB = valvePortPoint(valve, drawing, QStringLiteral("B"));
@@ -325,11 +331,11 @@ QImage drawRegulatorSymbol(QSize size)
 QList<ArtworkEntry> controlValveCircuitArtwork()
 {
     return {
-        {"frmEscapamentRapid", "picCircuitEscapamentRàpid", drawQuickExhaustCircuit},
-        {"frmEscapamentRapid", "imgSimbol4_2", [](int, QSize size) { return drawQuickExhaustSymbol(size); }},
-        {"frmLimitadora", "picCircuitLimit", drawLimiterCircuit},
-        {"frmLimitadora", "imgSimbolLimit", [](int, QSize size) { return drawLimiterSymbol(size); }},
-        {"frmReguladora", "picCircuitReguladora", drawRegulatorCircuit},
-        {"frmReguladora", "imgSimbolReguladora", [](int, QSize size) { return drawRegulatorSymbol(size); }},
+        {PageName::QuickExhaustValve, "picCircuitEscapamentRàpid", drawQuickExhaustCircuit},
+        {PageName::QuickExhaustValve, "imgSimbol4_2", [](int, QSize size) { return drawQuickExhaustSymbol(size); }},
+        {PageName::LimitingValve, "picCircuitLimit", drawLimiterCircuit},
+        {PageName::LimitingValve, "imgSimbolLimit", [](int, QSize size) { return drawLimiterSymbol(size); }},
+        {PageName::FlowRegulator, "picCircuitReguladora", drawRegulatorCircuit},
+        {PageName::FlowRegulator, "imgSimbolReguladora", [](int, QSize size) { return drawRegulatorSymbol(size); }},
     };
 }

@@ -1,8 +1,9 @@
 // The quick exhaust valve, the pressure-limiting valve and the one-way flow control
 // valve in section. Each body and its cavities stay put from frame to frame; the
 // moving part (disc seal, cone, ball), the spring, the colour of the air and the
-// port letters with their arrows change.
+// arrows showing where it flows change.
 #include "Artwork.h"
+#include "PageNames.h"
 #include "Canvas.h"
 #include "DrawingBasics.h"
 #include "Palette.h"
@@ -113,15 +114,16 @@ constexpr int half = travel / 2;
 // Frames 0 to 2: P is fed; the seal closes R and air folds its lip on the way to A.
 // In frame 0 the seal still closes P, so nothing leaves at A yet: no arrow there.
 // Frames 3 to 5: P is exhausted; the air held in A presses the seal back onto the P
-// seat and, once the seal leaves the R seat, is exhausted through R.
+// seat and, once the seal leaves the R seat, is exhausted through R (in frame 3 the
+// seal still closes R: nothing leaves there yet). Every port keeps its letter.
 const Frame frames[6] = {
     //  shift   lip          P  P side A side R  flows P, A, R   letters P, R
-    {0,      Lip::Sealing, R, B, B, B, In, No,  No, true, false},
-    {half,   Lip::Folded,  R, R, B, B, In, Out, No, true, false},
-    {travel, Lip::Folded,  R, R, R, B, In, Out, No, true, false},
-    {travel, Lip::Sealing, B, B, R, B, No, In, Out, false, true},
-    {half,   Lip::Sealing, B, B, B, B, No, In, Out, false, true},
-    {0,      Lip::Sealing, B, B, B, B, No, In, Out, false, true},
+    {0,      Lip::Sealing, R, B, B, B, In, No,  No,  true, true},
+    {half,   Lip::Folded,  R, R, B, B, In, Out, No,  true, true},
+    {travel, Lip::Folded,  R, R, R, B, In, Out, No,  true, true},
+    {travel, Lip::Sealing, B, B, R, B, No, In,  No,  true, true},
+    {half,   Lip::Sealing, B, B, B, B, No, In,  Out, true, true},
+    {0,      Lip::Sealing, B, B, B, B, No, In,  Out, true, true},
 };
 
 // The upper lip of the cup; the lower one is its mirror image about the axis.
@@ -302,12 +304,19 @@ QImage draw(int index, QSize size)
 
 // ---- One-way flow control valve --------------------------------------------------
 // The lower passage runs from the left port to the ball's seat; past the seat the
-// spring chamber holds the ball and its spring and narrows to the right port. A
-// vertical branch off the left port rises to the upper passage, which the needle's
-// conical tip throttles where a short link drops into the spring chamber behind
-// the ball. Left to right the air lifts the ball and also passes the needle; right
-// to left the ball stays seated and all the air goes through the throttle. Frame 0
-// is the valve at rest, as in the circuit beside it, before the air comes from the left.
+// spring chamber holds the ball and its spring and narrows to the right port, which
+// leads to the cylinder. A vertical branch off the left port rises to the upper
+// passage, which the needle's conical tip throttles where a short link drops into
+// the spring chamber behind the ball.
+//
+// In step with the circuit beside it: frame 0 at rest. Frames 1 and 2: air under
+// pressure from the left lifts the ball and rushes through to the cylinder, which
+// runs out fast. Frames 3 to 5: the piston has stopped, nothing flows, the spring has
+// put the ball back on its seat and the air stands at full pressure on both sides.
+// Frames 6 to 11: the directional valve has let the left port out to exhaust and the
+// piston is pushed back; the air leaving the cylinder comes in at the right, the ball
+// stays seated, and all of it must pass the needle on its way out at the left. It is
+// exhaust air (blue); arrows trace its way through, one more each second.
 namespace regulator {
 
 constexpr QRect body(QPoint(50, 75), QPoint(400, 215));
@@ -325,33 +334,21 @@ constexpr int ballCentreAtRest = 195;             // resting on the seat's rim
 constexpr QRect leftPort(QPoint(50, 168), QPoint(180, 191));
 constexpr QRect rightPort(QPoint(349, 168), QPoint(400, 191));
 
+enum class Phase { Rest, Free, Standing, Regulated };
+
 struct Frame {
+    Phase phase;
     int ballShift;
-    bool fromRight;                 // where P stands: the air comes from the right
-    QList<QRect> red;               // where the air has arrived
+    int traced;         // regulated flow: how many legs of its way are marked by arrows
 };
 
-QRect chamberUpTo(int x) { return QRect(chamber.topLeft(), QPoint(x, chamber.bottom())); }
-QRect chamberFrom(int x) { return QRect(QPoint(x, chamber.top()), chamber.bottomRight()); }
-
-const QList<Frame> &frames()
-{
-    static const QList<Frame> list = {
-        {0, false, {}},
-        {9, false, {leftPort, branch, upper, link, chamberUpTo(ballCentreAtRest + 9)}},
-        {18, false, {leftPort, branch, upper, link, chamberUpTo(ballCentreAtRest + 18 + ballRadius + 10)}},
-        {26, false, {leftPort, branch, upper, link, chamberUpTo(296)}},
-        {35, false, {leftPort, branch, upper, link, chamber}},
-        {44, false, {leftPort, branch, upper, link, chamber, rightPort}},
-        {0, true, {rightPort}},
-        {0, true, {rightPort, chamberFrom(265)}},
-        {0, true, {rightPort, chamber, QRect(QPoint(link.left(), 138), link.bottomRight())}},
-        {0, true, {rightPort, chamber, link, upper}},
-        {0, true, {rightPort, chamber, link, upper, QRect(branch.topLeft(), QPoint(branch.right(), 145))}},
-        {0, true, {rightPort, chamber, link, upper, branch, leftPort}},
-    };
-    return list;
-}
+const Frame frames[12] = {
+    {Phase::Rest, 0, 0},
+    {Phase::Free, 35, 0}, {Phase::Free, 44, 0},
+    {Phase::Standing, 0, 0}, {Phase::Standing, 0, 0}, {Phase::Standing, 0, 0},
+    {Phase::Regulated, 0, 1}, {Phase::Regulated, 0, 2}, {Phase::Regulated, 0, 3},
+    {Phase::Regulated, 0, 4}, {Phase::Regulated, 0, 5}, {Phase::Regulated, 0, 6},
+};
 
 void drawNeedle(QPainter &p)
 {
@@ -368,20 +365,41 @@ void drawNeedle(QPainter &p)
         drawLine(p, QPoint(x, head.top() + 2), QPoint(x, head.bottom() - 2), Colour::Black);
 }
 
+// The way the exhaust air takes, leg by leg: in at the right port, along it into
+// the spring chamber, up the link behind the seated ball, past the needle and along
+// the upper passage, down the branch, and out of the left port.
+void drawRegulatedWay(QPainter &p, int legs)
+{
+    if (legs >= 1)
+        drawPortArrow(p, QPoint(body.right(), axisY), Side::Right, Flow::In);
+    if (legs >= 2)
+        drawArrow(p, QPoint(rightPort.right() - 6, axisY), Direction::Left, 30, Colour::Black);
+    if (legs >= 3)
+        drawArrow(p, QPoint((link.left() + link.right() + 1) / 2, link.bottom() - 2), Direction::Up, 18, Colour::Black);
+    if (legs >= 4)
+        drawArrow(p, QPoint(needleLeft - 12, (upper.top() + upper.bottom() + 1) / 2), Direction::Left, 90,
+                  Colour::Black);
+    if (legs >= 5)
+        drawArrow(p, QPoint((branch.left() + branch.right() + 1) / 2, upper.bottom() + 4), Direction::Down, 34,
+                  Colour::Black);
+    if (legs >= 6)
+        drawPortArrow(p, QPoint(body.left(), axisY), Side::Left, Flow::Out);
+}
+
 QImage draw(int index, QSize size)
 {
-    const Frame &frame = frames()[index];
+    const Frame &frame = frames[index];
     QImage picture = blankPicture(size);
     PicturePainter p(&picture);
 
+    const bool pressure = frame.phase == Phase::Free || frame.phase == Phase::Standing;
+    const QRgb air = pressure ? R : B;
     const QList<Cavity> hollows = {
-        {leftPort, B}, {chamber, B}, {rightPort, B}, {branch, B}, {upper, B}, {link, B},
+        {leftPort, air}, {chamber, air}, {rightPort, air}, {branch, air}, {upper, air}, {link, air},
         {QRect(QPoint(needleLeft + 1, body.top()), QPoint(needleRight - 1, upper.top() - 1)), W},
     };
     drawSectionBody(p, body);
     drawCavities(p, body, hollows);
-    for (const QRect &area : frame.red)
-        fillAir(p, hollows, area, R);
 
     const int ballCentre = ballCentreAtRest + frame.ballShift;
     drawCoilSpring(p, QRect(QPoint(ballCentre + ballRadius - 3, axisY - 16), QPoint(chamber.right(), axisY + 16)), 7);
@@ -392,14 +410,16 @@ QImage draw(int index, QSize size)
     p.restore();
     drawNeedle(p);
 
-    if (frame.fromRight) {
-        drawPortMark(p, QPoint(body.right(), axisY), Side::Right, PortFlow::In, QStringLiteral("P"),
-                     QPoint(body.right() + 18, axisY - 18));
+    if (frame.phase == Phase::Regulated) {
+        drawRegulatedWay(p, frame.traced);
         drawLetter(p, QPoint(115, 45), QStringLiteral("REGULACIÓ"), 16, Colour::DarkGrey);
     } else {
-        // At rest nothing flows yet: the letter marks where the air will come from.
-        drawPortMark(p, QPoint(body.left(), axisY), Side::Left, frame.red.isEmpty() ? PortFlow::None : PortFlow::In,
+        // P marks where the supply comes from; its arrow shows the supply on, and the
+        // arrow at the right port the air going on to the cylinder.
+        drawPortMark(p, QPoint(body.left(), axisY), Side::Left, pressure ? PortFlow::In : PortFlow::None,
                      QStringLiteral("P"), QPoint(body.left() - 18, axisY - 18));
+        if (frame.phase == Phase::Free)
+            drawPortArrow(p, QPoint(body.right(), axisY), Side::Right, Flow::Out);
     }
     return picture;
 }
@@ -411,8 +431,8 @@ QImage draw(int index, QSize size)
 QList<ArtworkEntry> controlValveSectionArtwork()
 {
     return {
-        {QStringLiteral("frmEscapamentRapid"), QStringLiteral("picEscapamentRàpid"), exhaust::draw},
-        {QStringLiteral("frmLimitadora"), QStringLiteral("picVàlvulaLimit"), limiter::draw},
-        {QStringLiteral("frmReguladora"), QStringLiteral("picVàlvulaReguladora"), regulator::draw},
+        {PageName::QuickExhaustValve, QStringLiteral("picEscapamentRàpid"), exhaust::draw},
+        {PageName::LimitingValve, QStringLiteral("picVàlvulaLimit"), limiter::draw},
+        {PageName::FlowRegulator, QStringLiteral("picVàlvulaReguladora"), regulator::draw},
     };
 }

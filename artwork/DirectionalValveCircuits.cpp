@@ -3,6 +3,7 @@
 // double-acting cylinder. Each circuit frame draws the same layout; only the
 // valve's position, the colours of the air and the piston's stroke change.
 #include "Artwork.h"
+#include "PageNames.h"
 
 #include "Canvas.h"
 #include "Palette.h"
@@ -95,30 +96,31 @@ QImage drawSymbol(QSize size, const ValveSymbolSpec &valve)
 }
 
 // 3/2: at rest A is exhausted through R and P is closed; pressed, P fills the
-// cylinder and the piston moves out against its return spring. As in the section
-// drawings, a line is coloured only while air flows in it.
+// cylinder and the piston moves out against its return spring. The supply is
+// always on: the line from the pressure source is under pressure up to the
+// closed valve, as in the section drawing. R carries air only while it exhausts.
 QImage drawCircuit32(int frame, QSize size)
 {
     static constexpr CircuitFrame frames[] = {{false, 0}, {true, 14}, {true, 32}, {true, 50}, {true, 68}};
     const CircuitFrame &f = frames[frame];
     const QHash<QString, Air> air = f.pressed
         ? QHash<QString, Air>{{"A", Air::Pressure}, {"P", Air::Pressure}, {"R", Air::None}}
-        : QHash<QString, Air>{{"A", Air::Exhaust}, {"P", Air::None}, {"R", Air::Exhaust}};
+        : QHash<QString, Air>{{"A", Air::Exhaust}, {"P", Air::Pressure}, {"R", Air::Exhaust}};
     return drawCircuit(size, threeTwoValve(), singleActingCylinder(), f, air);
 }
 
 // The 4/2 and 5/2 circuits press and release once a cycle, second by second with
-// the valve in section on the page: at rest, the piston in; pressed, while the
-// spool still crosses over and no air reaches the cylinder yet; held, the piston
-// going out and reaching the end; released, the piston still out while the spool
-// crosses back; at rest again, the piston on its way in.
+// the valve in section on the page: at rest with the piston in; pressed and held
+// for three seconds while the piston goes out, reaching the end in the third;
+// released for three while it comes back in, reaching home in the last. The valve
+// changes over at once, as the symbol shows it.
+constexpr CircuitFrame kPressAndRelease[] = {{false, 0}, {true, 27}, {true, 55}, {true, 82}, {false, 55}, {false, 27}};
 
 // 4/2: at rest P holds the piston in through B; pressed, P drives it out through A
 // and the rod side empties through T.
 QImage drawCircuit42(int frame, QSize size)
 {
-    static constexpr CircuitFrame frames[] = {{false, 0}, {true, 0}, {true, 41}, {true, 82}, {false, 82}, {false, 41}};
-    const CircuitFrame &f = frames[frame];
+    const CircuitFrame &f = kPressAndRelease[frame];
     const QHash<QString, Air> air = f.pressed
         ? QHash<QString, Air>{{"A", Air::Pressure}, {"B", Air::Exhaust}, {"P", Air::Pressure}, {"T", Air::Exhaust}}
         : QHash<QString, Air>{{"A", Air::Exhaust}, {"B", Air::Pressure}, {"P", Air::Pressure}, {"T", Air::Exhaust}};
@@ -129,9 +131,9 @@ QImage drawCircuit42(int frame, QSize size)
 // B through R. Frames 4 and 5 stand in boxes 8 pixels right of the others.
 QImage drawCircuit52(int frame, QSize size)
 {
-    static constexpr CircuitFrame frames[] = {{false, 0}, {true, 0},      {true, 41},
-                                              {true, 82}, {false, 82, 8}, {false, 41, 8}};
-    const CircuitFrame &f = frames[frame];
+    CircuitFrame f = kPressAndRelease[frame];
+    if (frame >= 4)
+        f.boxShift = 8;
     const QHash<QString, Air> air = f.pressed
         ? QHash<QString, Air>{{"A", Air::Pressure}, {"B", Air::Exhaust}, {"P", Air::Pressure}, {"R", Air::Exhaust},
                               {"T", Air::None}}
@@ -145,12 +147,12 @@ QImage drawCircuit52(int frame, QSize size)
 QList<ArtworkEntry> directionalValveCircuitArtwork()
 {
     return {
-        {"frmValvula32", "picCircuit32", drawCircuit32},
-        {"frmValvula32", "Image1", [](int, QSize size) { return drawSymbol(size, threeTwoValve()); }},
-        {"frmValvula42", "picCircuit42", drawCircuit42},
-        {"frmValvula42", "imgSimbol4_2",
+        {PageName::Valve32, "picCircuit32", drawCircuit32},
+        {PageName::Valve32, "Image1", [](int, QSize size) { return drawSymbol(size, threeTwoValve()); }},
+        {PageName::Valve42, "picCircuit42", drawCircuit42},
+        {PageName::Valve42, "imgSimbol4_2",
          [](int, QSize size) { return drawSymbol(size, fourTwoValve(QStringLiteral("T"))); }},
-        {"frmValvula52", "picCircuit52", drawCircuit52},
-        {"frmValvula52", "imgSimbol5_2", [](int, QSize size) { return drawSymbol(size, fiveTwoValve()); }},
+        {PageName::Valve52, "picCircuit52", drawCircuit52},
+        {PageName::Valve52, "imgSimbol5_2", [](int, QSize size) { return drawSymbol(size, fiveTwoValve()); }},
     };
 }

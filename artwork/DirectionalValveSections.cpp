@@ -3,6 +3,7 @@
 // rod at the right end. The body and its cavities stay put from frame to frame; the
 // spool, spring, rod, the colour of the air and the flow arrows change.
 #include "Artwork.h"
+#include "PageNames.h"
 #include "Canvas.h"
 #include "DrawingBasics.h"
 #include "Palette.h"
@@ -146,7 +147,7 @@ const ValveFrame frames32[6] = {
 // arching over the bore joins to the bore's right end: all exhaust, always blue.
 // At rest the space between the lands joins P to B and A empties into the spring
 // chamber; pushed in, it joins P to A and B empties into the bore's right end, as
-// the circuit and the symbol show. A port the lands cover keeps the air it held.
+// the circuit and the symbol show.
 const SpoolValve valve42 = {
     .body = QRect(QPoint(54, 62), QPoint(356, 192)),
     .bore = QRect(QPoint(68, 118), QPoint(339, 161)),
@@ -167,54 +168,59 @@ const SpoolValve valve42 = {
 };
 
 // One press and release a cycle, second by second with the circuit on the page:
-// at rest; pushed, the lands crossing A and B; pushed in, the lands opening A and
-// B, then fully in and held while the cylinder moves out; released, the lands
-// crossing back (A still holding its pressure); the spring all but home, the
-// cylinder going back in.
+// the button goes in at once and stays in for three seconds, then the spring
+// brings the spool back for three. A valve changes over far quicker than a
+// second, so the spool is shown only at its two ends, as the symbol shows it.
+// Air flows through the ports while the cylinder moves; once the piston has
+// reached its end (the second the valve changes over again comes after it),
+// the lines hold their pressure and nothing flows.
 const ValveFrame frames42[6] = {
     //  shift  spaces (chamber, between, rod end)  ports (T, A, P, B)   flows (T, A, P, B)
-    {0,   {B, R, B}, {B, B, R, R}, {Out, In, In, Out}},
-    {-32, {B, R, B}, {B, B, R, R}, {No, No, In, No}},
-    {-54, {B, R, B}, {B, R, R, B}, {Out, Out, In, In}},
+    {0,   {B, R, B}, {B, B, R, R}, {No, No, No, No}},
     {-60, {B, R, B}, {B, R, R, B}, {Out, Out, In, In}},
-    {-32, {B, R, B}, {B, R, R, B}, {No, No, In, No}},
-    {-8,  {B, R, B}, {B, B, R, R}, {Out, In, In, Out}},
+    {-60, {B, R, B}, {B, R, R, B}, {Out, Out, In, In}},
+    {-60, {B, R, B}, {B, R, R, B}, {No, No, No, No}},
+    {0,   {B, R, B}, {B, B, R, R}, {Out, In, In, Out}},
+    {0,   {B, R, B}, {B, B, R, R}, {Out, In, In, Out}},
 };
 
 // ---- 5/2 ---------------------------------------------------------------------
-// B and A on top, R, P and T below; three lands. At rest P feeds B and A empties
-// through T; pushed in, P feeds A and B empties through R, as the circuit and the
-// symbol show. On the way the middle land closes P while B already opens to R and
-// the right land has closed T, so A is cut off holding its exhaust air. The body's
-// top-left corner is at (41, 51) in every frame, whatever the frame's size.
+// A and B on top, T, P and R below, in the order of the symbol and the circuit:
+// A above the gap between T and P, B above the gap between P and R. Three lands:
+// at rest (spool right) the left space joins A to T and the middle space P to B,
+// while R opens into the closed rod end of the bore; pushed in, the middle space
+// joins P to A and B empties through the rod end into R, while T is left alone in
+// the left space. The body's top-left corner is at (41, 51) in every frame,
+// whatever the frame's size.
 const SpoolValve valve52 = {
     .body = QRect(QPoint(41, 51), QPoint(379, 174)),
     .bore = QRect(QPoint(51, 91), QPoint(367, 134)),
-    .lands = {{130, 160}, {231, 259}, {328, 364}},
+    .lands = {{127, 153}, {222, 250}, {318, 346}},
     .stemHeight = 14,
-    .ports = {{"B", Side::Top, 168, {184, 30}, 0},
-              {"A", Side::Top, 266, {282, 30}, 0},
-              {"R", Side::Bottom, 142, {158, 195}, 0},
-              {"P", Side::Bottom, 213, {229, 195}, 0},
-              {"T", Side::Bottom, 300, {316, 195}, 0}},
+    .ports = {{"A", Side::Top, 212, {228, 30}, 0},
+              {"B", Side::Top, 308, {324, 30}, 0},
+              {"T", Side::Bottom, 164, {180, 195}, 0},
+              {"P", Side::Bottom, 260, {276, 195}, 0},
+              {"R", Side::Bottom, 356, {372, 195}, 0}},
     .portWidth = 10,
-    .passages = {},
+    // The spring chamber breathes through a vent in the bottom wall.
+    .passages = {{QRect(QPoint(62, 135), QPoint(64, 174)), Colour::White}},
     .rodSealX = 374,
     .headGap = 3,
-    .travel = 56,
+    .travel = 48,
     .springCoils = 5,
 };
 
-// The same press and release as the 4/2 valve. Released in mid travel, A is cut
-// off holding its pressure while B, already empty, stays open to R.
+// The same press and release as the 4/2 valve. An exhaust port that leads
+// nowhere (R at rest, T pushed in) holds no air.
 const ValveFrame frames52[6] = {
-    //  shift  spaces (chamber, left, right, rod end)  ports (B, A, R, P, T)   flows (B, A, R, P, T)
-    {0,   {W, R, B, W}, {R, B, W, R, B}, {Out, In, No, In, Out}},
-    {-34, {W, B, B, W}, {B, B, B, R, W}, {In, No, Out, In, No}},
-    {-52, {W, B, R, W}, {B, R, B, R, W}, {In, Out, Out, In, No}},
-    {-56, {W, B, R, W}, {B, R, B, R, W}, {In, Out, Out, In, No}},
-    {-34, {W, B, R, W}, {B, R, B, R, W}, {No, No, No, In, No}},
-    {-8,  {W, R, B, W}, {R, B, W, R, B}, {Out, In, No, In, Out}},
+    //  shift  spaces (chamber, left, middle, rod end)  ports (A, B, T, P, R)   flows (A, B, T, P, R)
+    {0,   {W, B, R, W}, {B, R, B, R, W}, {No, No, No, No, No}},
+    {-48, {W, W, R, B}, {R, B, W, R, B}, {Out, In, No, In, Out}},
+    {-48, {W, W, R, B}, {R, B, W, R, B}, {Out, In, No, In, Out}},
+    {-48, {W, W, R, B}, {R, B, W, R, B}, {No, No, No, No, No}},
+    {0,   {W, B, R, W}, {B, R, B, R, W}, {In, Out, Out, In, No}},
+    {0,   {W, B, R, W}, {B, R, B, R, W}, {In, Out, Out, In, No}},
 };
 
 PictureDrawer drawerFor(const SpoolValve &valve, const ValveFrame (&frames)[6])
@@ -227,8 +233,8 @@ PictureDrawer drawerFor(const SpoolValve &valve, const ValveFrame (&frames)[6])
 QList<ArtworkEntry> directionalValveSectionArtwork()
 {
     return {
-        {QStringLiteral("frmValvula32"), QStringLiteral("picVàlvula32"), drawerFor(valve32, frames32)},
-        {QStringLiteral("frmValvula42"), QStringLiteral("picVàlvula42"), drawerFor(valve42, frames42)},
-        {QStringLiteral("frmValvula52"), QStringLiteral("picVàlvula52"), drawerFor(valve52, frames52)},
+        {PageName::Valve32, QStringLiteral("picVàlvula32"), drawerFor(valve32, frames32)},
+        {PageName::Valve42, QStringLiteral("picVàlvula42"), drawerFor(valve42, frames42)},
+        {PageName::Valve52, QStringLiteral("picVàlvula52"), drawerFor(valve52, frames52)},
     };
 }

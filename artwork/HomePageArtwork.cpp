@@ -1,15 +1,14 @@
-// The home page: fourteen raised picture buttons, one per component page, and the
-// red "P" icon of the page and of the program.
+// The home page: a raised picture button for each component page, and the red "P"
+// icon of the page and of the program.
 #include "Artwork.h"
 #include "Canvas.h"
+#include "ComponentPages.h"
 #include "Palette.h"
 #include "ProgramIcon.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QStringList>
-
-static const QString homePage = QStringLiteral("frmHidràulica");
 
 // A pale yellow face with a sparse regular dot texture, raised by a light bevel on
 // the top and left edges and a dark one on the bottom and right edges.
@@ -97,25 +96,13 @@ static QImage drawButton(const QStringList &lines, QSize size)
 
 QList<ArtworkEntry> homePageArtwork()
 {
-    static const QList<QPair<QString, QStringList>> buttons = {
-        {QStringLiteral("ImgPistonsBoto"),      {QStringLiteral("Compr."), QStringLiteral("Pistons")}},
-        {QStringLiteral("ImgPaletesBoto"),      {QStringLiteral("Compr."), QStringLiteral("Paletes")}},
-        {QStringLiteral("imgFiltre"),           {QStringLiteral("Filtre")}},
-        {QStringLiteral("imgReguladorPressió"), {QStringLiteral("Regulador"), QStringLiteral("Pressió")}},
-        {QStringLiteral("imgLubricador"),       {QStringLiteral("Lubricador")}},
-        {QStringLiteral("ImgV32Boto"),          {QStringLiteral("Vàlvula"), QStringLiteral("3/2")}},
-        {QStringLiteral("imgV42Boto"),          {QStringLiteral("Vàlvula"), QStringLiteral("4/2")}},
-        {QStringLiteral("imgV52Boto"),          {QStringLiteral("Vàlvula"), QStringLiteral("5/2")}},
-        {QStringLiteral("imgAndBoto"),          {QStringLiteral("AND")}},
-        {QStringLiteral("ImgORBoto"),           {QStringLiteral("OR")}},
-        {QStringLiteral("ImgAntiretornBoto"),   {QStringLiteral("Antiretorn")}},
-        {QStringLiteral("ImgLimitadoraBoto"),   {QStringLiteral("Limitadora")}},
-        {QStringLiteral("ImgReguladoraBoto"),   {QStringLiteral("Reguladora")}},
-        {QStringLiteral("imgEscapRàpidboto"),   {QStringLiteral("Escapament"), QStringLiteral("Ràpid")}},
-    };
     QList<ArtworkEntry> entries;
-    entries.append({homePage, QStringLiteral("icon"), [](int, QSize size) { return drawProgramIcon(size.width()); }});
-    for (const auto &[control, lines] : buttons)
-        entries.append({homePage, control, [lines](int, QSize size) { return drawButton(lines, size); }});
+    entries.append({PageName::Home, QStringLiteral("icon"),
+                    [](int, QSize size) { return drawProgramIcon(size.width()); }});
+    for (const ComponentPage &row : componentPages()) {
+        const QStringList lines = row.homeButton.words.split(u' ');
+        entries.append({PageName::Home, row.homeButton.image,
+                        [lines](int, QSize size) { return drawButton(lines, size); }});
+    }
     return entries;
 }

@@ -1,10 +1,13 @@
 // The circuit animations and symbols of the non-return, shuttle and two-pressure
 // valves. Each circuit drives a single-acting cylinder from push-button 3/2 valves;
 // every frame draws the same layout, and only the valves' positions, the colours of
-// the air, the ball or shuttle of the logic valve and the piston's stroke change.
+// the air, the ball or shuttle of the logic valve, the piston's stroke and the air
+// blowing out of an exhaust change.
 #include "Artwork.h"
+#include "PageNames.h"
 
 #include "Canvas.h"
+#include "ControlSymbolParts.h"
 #include "DrawingBasics.h"
 #include "Palette.h"
 #include "SymbolParts.h"
@@ -58,11 +61,12 @@ ValveDrawing threeTwoAt(QPoint square, int size, bool pressed, QHash<QString, Ai
             .arrowHeadHalfWidth = qMax(size / 12, kMinimumArrowHeadHalfWidth)};
 }
 
+// The supply is always on: P stays under pressure up to the closed valve.
 QHash<QString, Air> threeTwoAir(bool pressed, Air restingLine)
 {
     if (pressed)
         return {{"A", Air::Pressure}, {"P", Air::Pressure}, {"R", Air::None}};
-    return {{"A", restingLine}, {"P", Air::None}, {"R", restingLine}};
+    return {{"A", restingLine}, {"P", Air::Pressure}, {"R", restingLine}};
 }
 
 // A 2/2 valve that lets air through at rest and closes when pressed; its arrow
@@ -108,46 +112,70 @@ NonReturnValveSize circuitCheckValve()
     return {.seatLength = 13, .seatHalfWidth = 10, .ballRadius = 7, .springLength = 18, .springHalfWidth = 6};
 }
 
-// At rest the cylinder empties down the bypass and out through R; with both
-// buttons pressed the bypass is closed and the air reaches the cylinder through
-// the non-return valve.
+// One second of the circuit, in step with the section on the same page.
+struct CheckValveFrame {
+    bool supplyPressed;   // the 3/2 valve: P to A
+    bool bypassPressed;   // the 2/2 valve in the bypass: closed
+    int stroke;
+    bool venting;         // air leaves through R in this second
+};
+
+// Released, the cylinder empties down the open bypass and out through R. Both
+// buttons pressed: the bypass is closed and the air reaches the cylinder through
+// the non-return valve. Then the 3/2 button is let go while the bypass stays
+// closed: the line below the non-return valve exhausts through R, the air above it
+// presses the ball onto its seat and holds the piston where it stopped. Letting go
+// of the bypass button opens the way back and the spring returns the piston.
+constexpr CheckValveFrame kCheckValveFrames[6] = {
+    {false, false, 0, true}, {true, true, 23, false},  {true, true, 46, false},
+    {true, true, 70, false}, {false, true, 70, true},  {false, true, 70, false},
+};
+
 QImage drawCheckValveCircuit(int frame, QSize size)
 {
-    static constexpr int strokes[] = {0, 14, 28, 42, 56, 70};
-    const bool pressed = frame > 0;
-    const Air air = pressed ? Air::Pressure : Air::Exhaust;
-    const QRgb line = lineColour(air);
+    const CheckValveFrame &state = kCheckValveFrames[frame];
+    // The air below the non-return valve (from port A) and above it (to the cylinder).
+    const Air below = state.supplyPressed ? Air::Pressure : Air::Exhaust;
+    const Air above = state.supplyPressed || state.bypassPressed ? Air::Pressure : Air::Exhaust;
+    const bool passing = state.supplyPressed;
 
     QImage picture = blankPicture(size);
     PicturePainter p(&picture);
     const CylinderSpec cylinder = cylinderAt(kCheckBarrel);
-    drawCylinder(p, cylinder, {strokes[frame], air, Air::None});
+    drawCylinder(p, cylinder, {state.stroke, above, Air::None});
 
-    const ValveDrawing valve =
-        threeTwoAt(kCheckValveSquare, kCheckValveSquareSize, pressed, threeTwoAir(pressed, Air::Exhaust));
+    const ValveDrawing valve = threeTwoAt(kCheckValveSquare, kCheckValveSquareSize, state.supplyPressed,
+                                          threeTwoAir(state.supplyPressed, Air::Exhaust));
     const QPoint portA = valvePortPoint(threeTwoValve(), valve, QStringLiteral("A"));
     const int x = portA.x();
     const QPoint seatTip(x, kCheckValveTipY);
     const int springEnd = kCheckValveTipY - nonReturnValveLength(circuitCheckValve());
-    drawWire(p, {capPort(cylinder), {x, springEnd}}, line);
-    drawWire(p, {seatTip, portA}, line);
-    drawNonReturnValve(p, seatTip, {0, -1}, circuitCheckValve(), pressed ? Colour::Purple : Colour::Black);
+    drawWire(p, {capPort(cylinder), {x, springEnd}}, lineColour(above));
+    drawWire(p, {seatTip, portA}, lineColour(below));
+    drawNonReturnValve(p, seatTip, {0, -1}, circuitCheckValve(), passing ? Colour::Purple : Colour::Black);
 
     const ValveSymbolSpec bypassValve = normallyOpenTwoTwoValve();
-    const ValveDrawing bypass{.portSquare = kBypassSquare, .squareSize = kBypassSquareSize, .pressed = pressed,
-                              .air = {{"A", air}, {"P", air}}, .springLength = 18, .buttonLength = 13,
+    const ValveDrawing bypass{.portSquare = kBypassSquare, .squareSize = kBypassSquareSize,
+                              .pressed = state.bypassPressed, .air = {{"A", above}, {"P", below}},
+                              .springLength = 18, .buttonLength = 13,
                               .arrowHeadLength = kMinimumArrowHeadLength,
                               .arrowHeadHalfWidth = kMinimumArrowHeadHalfWidth};
     const QPoint bypassIn = valvePortPoint(bypassValve, bypass, QStringLiteral("A"));
     const QPoint bypassOut = valvePortPoint(bypassValve, bypass, QStringLiteral("P"));
-    drawWire(p, {{x, kBranchY}, {bypassIn.x(), kBranchY}, bypassIn}, line);
-    drawWire(p, {bypassOut, {bypassOut.x(), kRejoinY}, {x, kRejoinY}}, line);
-    drawJunction(p, {x, kBranchY}, air);
-    drawJunction(p, {x, kRejoinY}, air);
+    drawWire(p, {{x, kBranchY}, {bypassIn.x(), kBranchY}, bypassIn}, lineColour(above));
+    drawWire(p, {bypassOut, {bypassOut.x(), kRejoinY}, {x, kRejoinY}}, lineColour(below));
+    drawJunction(p, {x, kBranchY}, above);
+    drawJunction(p, {x, kRejoinY}, below);
     drawValveSymbol(p, bypassValve, bypass);
 
     drawValvePorts(p, valve, 20);
     drawValveSymbol(p, threeTwoValve(), valve);
+    if (state.venting) {
+        // Below the exhaust triangle under R (its stub is 8 pixels, the triangle about 12).
+        const QPoint exhaust = valvePortPoint(threeTwoValve(), valve, QStringLiteral("R"));
+        const Orientation down{exhaust + QPoint(0, 21), {0, 1}, {1, 0}};
+        drawSpray(p, down, 0, 12, 12, 7, Colour::Blue);
+    }
     return picture;
 }
 
@@ -176,7 +204,8 @@ struct LogicFrame {
     Air rightLine;
     Air outlet;     // the outlet line and the cylinder's chamber
     int stroke;
-    int position;   // shuttle valve: 0 ball left, 1 ball right; two-pressure: 0 left, 1 middle, 2 right
+    int position;   // shuttle valve: 0 ball left, 1 ball crossing, 2 ball right; two-pressure: 0 left,
+                    // 1 middle, 2 right
 };
 
 LogicValveBody circuitBody()
@@ -205,7 +234,13 @@ QImage drawLogicCircuit(QSize size, LogicValve kind, const LogicFrame &frame)
     drawWire(p, {body.rightInlet(), {rightA.x(), body.centre.y()}, rightA}, lineColour(frame.rightLine));
 
     const LogicValveAir air{lineColour(frame.leftLine), lineColour(frame.rightLine), lineColour(frame.outlet)};
-    if (kind == LogicValve::Shuttle) {
+    if (kind == LogicValve::Shuttle && frame.position == 1) {
+        // The pressed side's air stands against the ball; beyond it the outlet's.
+        const QRgb pushing = lineColour(Air::Pressure);
+        const QRgb beyond = lineColour(frame.outlet);
+        const bool fromLeft = frame.leftLine == Air::Pressure;
+        drawShuttleValveBallInMiddle(p, body, air, fromLeft ? pushing : beyond, fromLeft ? beyond : pushing);
+    } else if (kind == LogicValve::Shuttle) {
         drawShuttleValve(p, body, frame.position == 0 ? BallSeat::Left : BallSeat::Right, air);
     } else {
         static constexpr ShuttlePosition positions[] = {ShuttlePosition::Left, ShuttlePosition::Middle,
@@ -223,8 +258,8 @@ QImage drawLogicCircuit(QSize size, LogicValve kind, const LogicFrame &frame)
 // Either button fills the cylinder; the ball is pushed against the other inlet,
 // which stays without air. Released, the cylinder empties back through the valve
 // that last fed it. Second by second with the section on the page: both released;
-// the left button pressed, its air still against the ball; the ball over, the
-// piston out; both released; the same with the right button.
+// the left button pressed, its air driving the ball across the middle; the ball
+// over, the piston out; both released; the same with the right button.
 QImage drawShuttleCircuit(int frame, QSize size)
 {
     constexpr Air none = Air::None;
@@ -232,9 +267,9 @@ QImage drawShuttleCircuit(int frame, QSize size)
     constexpr Air empty = Air::Exhaust;
     static constexpr LogicFrame frames[] = {
         {false, false, none, empty, empty, 0, 0},
-        {true, false, fill, none, empty, 0, 0},
-        {true, false, fill, none, fill, 60, 1},
-        {false, false, empty, none, empty, 0, 1},
+        {true, false, fill, none, empty, 0, 1},
+        {true, false, fill, none, fill, 60, 2},
+        {false, false, empty, none, empty, 0, 2},
         {false, true, none, fill, empty, 0, 1},
         {false, true, none, fill, fill, 60, 0},
     };
@@ -285,12 +320,12 @@ QImage drawLogicSymbol(QSize size, LogicValve kind)
 QList<ArtworkEntry> logicValveCircuitArtwork()
 {
     return {
-        {"frmAntiretorn", "picCircuitAntiretorn", drawCheckValveCircuit},
-        {"frmAntiretorn", "imgSimbolAntiretorn", [](int, QSize size) { return drawCheckValveSymbol(size); }},
-        {"frmSelectora", "picCircuitSelectora", drawShuttleCircuit},
-        {"frmSelectora", "imgSimbolSelectora", [](int, QSize size) { return drawLogicSymbol(size, LogicValve::Shuttle); }},
-        {"frmSimultaneïtat", "picCircuitSimultaneïtat", drawTwoPressureCircuit},
-        {"frmSimultaneïtat", "imgSimbolSimultaneïtat",
+        {PageName::NonReturnValve, "picCircuitAntiretorn", drawCheckValveCircuit},
+        {PageName::NonReturnValve, "imgSimbolAntiretorn", [](int, QSize size) { return drawCheckValveSymbol(size); }},
+        {PageName::ShuttleValve, "picCircuitSelectora", drawShuttleCircuit},
+        {PageName::ShuttleValve, "imgSimbolSelectora", [](int, QSize size) { return drawLogicSymbol(size, LogicValve::Shuttle); }},
+        {PageName::TwoPressureValve, "picCircuitSimultaneïtat", drawTwoPressureCircuit},
+        {PageName::TwoPressureValve, "imgSimbolSimultaneïtat",
          [](int, QSize size) { return drawLogicSymbol(size, LogicValve::TwoPressure); }},
     };
 }

@@ -3,6 +3,7 @@
 // shuttle moves in it. The body stays put from frame to frame; the moving part, the
 // colour of the air, the port arrows and the P marks change.
 #include "Artwork.h"
+#include "PageNames.h"
 #include "Canvas.h"
 #include "DrawingBasics.h"
 #include "Palette.h"
@@ -62,23 +63,42 @@ const QRect chamber(QPoint(205, axis - 32), QPoint(345, axis + 31));
 constexpr int springCoils = 7;
 constexpr int springHalf = 15;
 
+
+// Which way the air goes through the valve in a second.
+enum class Through { None, Forward, Held };
+
 struct Frame {
     double ballLift;   // how far the ball has left its seat
-    int redTo;         // the last column of red air
+    Through air;
+    bool inletEmpties; // the inlet side blows back to its exhaust (an arrow out of the inlet)
 };
 
-constexpr int kNoAir = INT_MIN;
-
-// At rest, with the circuit's button released, no air comes; pressed, the air
-// lifts the ball and fills the chamber.
+// In step with the circuit on the page: at rest no air comes; pressed, the air lifts
+// the ball and flows on to the cylinder, the ball lifting further as the flow goes
+// on; then the inlet side is let out to exhaust, and the air on the outlet side,
+// trapped in the cylinder, presses the ball back onto its seat and stays there.
 const Frame frames[6] = {
-    {0, kNoAir},                                // closed, no air at the inlet
-    {8, 230},                                   // air passes into the start of the chamber
-    {20, 275},                                  // half the chamber
-    {30, 320},                                  // most of the chamber
-    {42, chamber.right()},                      // the whole chamber, not yet the outlet
-    {56, INT_MAX},                              // straight through
+    {0, Through::None, false},
+    {16, Through::Forward, false},
+    {36, Through::Forward, false},
+    {56, Through::Forward, false},
+    {0, Through::Held, true},
+    {0, Through::Held, false},
 };
+
+AirColour airOf(Through air)
+{
+    switch (air) {
+    case Through::None: return noPressure();
+    case Through::Forward: return redBetween(INT_MIN, INT_MAX);
+    case Through::Held: {
+        // Red from the seal line on: the ball's own seat divides the two sides.
+        const int seal = int(ballSealLine(seat, ballRadius));
+        return redBetween(seal + 1, INT_MAX);
+    }
+    }
+    return noPressure();
+}
 
 QImage draw(int index, QSize size)
 {
@@ -89,7 +109,7 @@ QImage draw(int index, QSize size)
         chamber,
         portPassage(body, Side::Right, axis, kPortWidth, chamber.right() + 1, R).rect,
     };
-    drawBodyWithSeats(picture, body, bores, {seat}, redBetween(INT_MIN, frame.redTo));
+    drawBodyWithSeats(picture, body, bores, {seat}, airOf(frame.air));
 
     PicturePainter p(&picture);
     const double ballX = restingBallCentre(seat, ballRadius) + frame.ballLift;
@@ -97,8 +117,14 @@ QImage draw(int index, QSize size)
     drawCoilSpring(p, QRect(QPoint(springLeft, axis - springHalf), QPoint(chamber.right(), axis + springHalf - 1)),
                    springCoils);
     drawBall(p, QPointF(ballX, axis - 0.5), ballRadius);
-    if (frame.redTo != kNoAir)
-        drawPortArrow(p, QPoint(body.left(), axis), Side::Left, Flow::In);
+    const QPoint inlet(body.left(), axis);
+    const QPoint outlet(body.right(), axis);
+    if (frame.air == Through::Forward) {
+        drawPortArrow(p, inlet, Side::Left, Flow::In);
+        drawPortArrow(p, outlet, Side::Right, Flow::Out);
+    }
+    if (frame.inletEmpties)
+        drawPortArrow(p, inlet, Side::Left, Flow::Out);
     return picture;
 }
 
@@ -273,8 +299,8 @@ QImage draw(int index, QSize size)
 QList<ArtworkEntry> logicValveSectionArtwork()
 {
     return {
-        {QStringLiteral("frmAntiretorn"), QStringLiteral("picVàlvulaAntiretorn"), nonreturn::draw},
-        {QStringLiteral("frmSelectora"), QStringLiteral("picVàlvulaSelectora"), shuttle::draw},
-        {QStringLiteral("frmSimultaneïtat"), QStringLiteral("picVàlvulaSimultaneïtat"), twopressure::draw},
+        {PageName::NonReturnValve, QStringLiteral("picVàlvulaAntiretorn"), nonreturn::draw},
+        {PageName::ShuttleValve, QStringLiteral("picVàlvulaSelectora"), shuttle::draw},
+        {PageName::TwoPressureValve, QStringLiteral("picVàlvulaSimultaneïtat"), twopressure::draw},
     };
 }

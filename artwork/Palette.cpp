@@ -10,7 +10,7 @@ const QList<QRgb> &pictureColourTable()
             Colour::PaleYellow, Colour::DottedYellow, Colour::OliveGrey, Colour::DarkRed,
             Colour::MidRed,    Colour::LightRed,   Colour::Pink,        Colour::PaleRed,
             Colour::LightBlue, Colour::PaleBlue,   Colour::DarkBlue,    Colour::BlueGrey,
-            Colour::Green,     Colour::Yellow,
+            Colour::Green,     Colour::Yellow,     Colour::Orange,
         };
         while (colours.size() < 256)
             colours.append(Colour::Black);

@@ -11,6 +11,7 @@ namespace Colour {
 inline constexpr QRgb White      = qRgb(255, 255, 255);
 inline constexpr QRgb Black      = qRgb(0, 0, 0);
 inline constexpr QRgb Red        = qRgb(255, 0, 0);        // air under pressure
+inline constexpr QRgb Orange     = qRgb(255, 132, 0);      // air under a reduced, regulated pressure
 inline constexpr QRgb Blue       = qRgb(0, 0, 255);        // air exhausted or without pressure
 inline constexpr QRgb LightGrey  = qRgb(198, 198, 198);    // bodies
 inline constexpr QRgb MidGrey    = qRgb(132, 132, 132);

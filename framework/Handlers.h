@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-class Clock;
+#include "Clock.h"
 class PageWindow;
 
 // The events a page handles.

@@ -2,6 +2,7 @@
 
 #include "PagePainting.h"
 #include "PageWindow.h"
+#include "PictureCatalogue.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -223,7 +224,7 @@ public:
         if (type == QAccessible::Name && page)
             return page->description().pictureNames.value(record.name);
         if (type == QAccessible::Description && page && record.index)
-            return QStringLiteral("Fotograma %1 de %2").arg(*record.index + 1).arg(frameCount(page->description(), record.name));
+            return QStringLiteral("Fotograma %1 de %2").arg(*record.index + 1).arg(frameCount(page->description().name, record.name));
         return PaintedHost::text(type);
     }
 
@@ -240,15 +241,6 @@ protected:
 
 private:
     FrameBox *box() const { return static_cast<FrameBox *>(widget()); }
-
-    static int frameCount(const PageDescription &description, const QString &array)
-    {
-        int count = 0;
-        for (const ControlRecord &record : description.controls)
-            if (const auto *box = std::get_if<PictureBoxRecord>(&record); box && box->name == array)
-                ++count;
-        return count;
-    }
 };
 
 QAccessibleInterface *pageAccessibleFactory(const QString &className, QObject *object)

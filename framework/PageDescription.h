@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TwipRect.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -23,14 +25,6 @@ inline constexpr ColourValue AppWorkspace = 0x8000000C;
 inline constexpr ColourValue ButtonShadow = 0x80000010;
 inline constexpr ColourValue ButtonText = 0x80000012;
 }
-
-struct TwipRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const TwipRect &) const = default;
-};
 
 struct FontSpec {
     QString face;
@@ -99,6 +93,18 @@ struct LineRecord {
     int width = 1;  // pixels
 };
 
+// An animation channel: the timer that steps it, the frame array it shows (its
+// frames lie in one place, one shown at a time), the buttons that start and stop
+// it (none where the animation always runs), and whether it runs when the page
+// opens (otherwise the page's Load stops its timer).
+struct ChannelRecord {
+    QString timer;
+    QString frameArray;
+    QString startButton;
+    QString stopButton;
+    bool runsAtOpening = true;
+};
+
 using ControlRecord =
     std::variant<LabelRecord, ButtonRecord, PictureBoxRecord, ImageRecord, TimerRecord, LineRecord>;
 
@@ -111,6 +117,7 @@ struct PageDescription {
     bool mdiChild = true;
     TwipRect clientRect;
     QList<ControlRecord> controls;
+    QList<ChannelRecord> channels;
     // What each picture shows, in words, keyed by image or frame array name: the
     // text drawn on a picture button, or what an image or an animation shows.
     // Screen readers read these in place of the pictures.

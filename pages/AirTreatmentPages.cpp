@@ -1,12 +1,10 @@
 // The air-treatment pages: filter, pressure regulator and lubricator. Each shows one
 // animation of the unit in section, running from the moment the page opens; no frame
 // is visible in the description, Load shows frame 0.
-#include "AnimationChannel.h"
 #include "NavigationActions.h"
 #include "PageContent.h"
 #include "PageNames.h"
 #include "Records.h"
-#include "SimulationControls.h"
 
 using enum Alignment;
 using enum PageEvent;
@@ -49,14 +47,13 @@ PageContent filterPage()
                       "El filtre forma part de la unitat de condicionament de l'aire.", Arial975, Left, 3),
                 label("lblTitol", {1560, 240, 4575, 255}, "FILTRE", Arial12Bold, Centre, 2),
             },
+            .channels = {runningChannel("tmrRellotge", "picFiltre")},
             .pictureNames = {
                 {"picFiltre", "Animació del filtre"},
                 {"Image1", "Símbol del filtre"},
             },
         },
         .handlers = {
-            {"", Load, loadOneAnimationPage("picFiltre")},
-            {"tmrRellotge", Timer, channelTick(P, "picFiltre")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };
@@ -100,14 +97,13 @@ PageContent pressureRegulatorPage()
                       Arial975, Left, 3),
                 label("lblTitol", {1560, 240, 4575, 255}, "REGULADOR DE PRESSIÓ", Arial12Bold, Centre, 2),
             },
+            .channels = {runningChannel("tmrRellotge", "picRegPressió")},
             .pictureNames = {
                 {"picRegPressió", "Animació del regulador de pressió"},
                 {"Image1", "Símbol del regulador de pressió"},
             },
         },
         .handlers = {
-            {"", Load, loadOneAnimationPage("picRegPressió")},
-            {"tmrRellotge", Timer, channelTick(P, "picRegPressió")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };
@@ -148,14 +144,13 @@ PageContent lubricatorPage()
                       "El lubrificador forma part de la unitat de condicionament de l'aire.", Arial975, Left, 3),
                 label("lblTitol", {960, 240, 4575, 255}, "LUBRIFICADOR", Arial12Bold, Centre, 2),
             },
+            .channels = {runningChannel("tmrRellotge", "picLubrificant")},
             .pictureNames = {
                 {"picLubrificant", "Animació del lubricador"},
                 {"ImgSimbol", "Símbol del lubricador"},
             },
         },
         .handlers = {
-            {"", Load, loadOneAnimationPage("picLubrificant")},
-            {"tmrRellotge", Timer, channelTick(P, "picLubrificant")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };

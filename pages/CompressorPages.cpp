@@ -1,11 +1,9 @@
 // The piston and vane compressor pages: one animation of the compressor in section,
 // running from the moment the page opens, with the same two texts on both pages.
-#include "AnimationChannel.h"
 #include "NavigationActions.h"
 #include "PageContent.h"
 #include "PageNames.h"
 #include "Records.h"
-#include "SimulationControls.h"
 
 using enum Alignment;
 using enum PageEvent;
@@ -48,14 +46,13 @@ PageContent pistonCompressorPage()
                 label("lblExplicacio", {8040, 1320, 2895, 3255}, HowItWorks, Arial975, Left, 8),
                 label("lblTitol", {960, 360, 4575, 255}, "COMPRESSOR DE PISTONS O ÈMBOL", Arial12Bold, Centre, 7),
             },
+            .channels = {runningChannel("tmrRellotge", "picCompressorDePistons")},
             .pictureNames = {
                 {"picCompressorDePistons", "Animació del compressor de pistons"},
                 {"ImgSimbol", "Símbol del compressor"},
             },
         },
         .handlers = {
-            {"", Load, loadOneAnimationPage("picCompressorDePistons")},
-            {"tmrRellotge", Timer, channelTick(P, "picCompressorDePistons")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };
@@ -88,14 +85,13 @@ PageContent vaneCompressorPage()
                 label("lblExplicacio", {8640, 1320, 2895, 3255}, HowItWorks, Arial975, Left, 7),
                 label("lblTitol", {840, 360, 4575, 255}, "COMPRESSOR DE PALETES", Arial12Bold, Centre, 6),
             },
+            .channels = {runningChannel("tmrRellotge", "picCompressorDePaletes")},
             .pictureNames = {
                 {"picCompressorDePaletes", "Animació del compressor de paletes"},
                 {"ImgSimbol", "Símbol del compressor"},
             },
         },
         .handlers = {
-            {"", Load, loadOneAnimationPage("picCompressorDePaletes")},
-            {"tmrRellotge", Timer, channelTick(P, "picCompressorDePaletes")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };

@@ -1,12 +1,10 @@
 // The quick exhaust, pressure-limiting and one-way flow control valve pages: the
 // valve in section on the left, the valve working in a small circuit on the right,
 // each with its own start and stop buttons.
-#include "AnimationChannel.h"
 #include "NavigationActions.h"
 #include "PageContent.h"
 #include "PageNames.h"
 #include "Records.h"
-#include "SimulationControls.h"
 
 using enum Alignment;
 using enum PageEvent;
@@ -58,6 +56,10 @@ PageContent quickExhaustValvePage()
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA D'ESCAPAMENT RÀPID", Arial12Bold, Centre, 4),
             },
+            .channels = {
+                buttonChannel("tmrRellotge", "picEscapamentRàpid", "cmdSimularEscapamentRàpid", "cmdPararEscapamentRàpid"),
+                buttonChannel("tmrRellotge1", "picCircuitEscapamentRàpid", "cmdSimularCirEscapamentRàpid", "cmdPararCirc"),
+            },
             .pictureNames = {
                 {"picEscapamentRàpid", "Animació de la vàlvula d'escapament ràpid"},
                 {"picCircuitEscapamentRàpid", "Animació del circuit"},
@@ -65,13 +67,6 @@ PageContent quickExhaustValvePage()
             },
         },
         .handlers = {
-            {"", Load, loadTwoAnimationPage("picEscapamentRàpid", "picCircuitEscapamentRàpid")},
-            {"tmrRellotge", Timer, channelTick(P, "picEscapamentRàpid")},
-            {"tmrRellotge1", Timer, channelTick(P, "picCircuitEscapamentRàpid")},
-            {"cmdSimularEscapamentRàpid", Click, startChannel("tmrRellotge")},
-            {"cmdPararEscapamentRàpid", Click, stopChannel("tmrRellotge")},
-            {"cmdSimularCirEscapamentRàpid", Click, startChannel("tmrRellotge1")},
-            {"cmdPararCirc", Click, stopChannel("tmrRellotge1")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };
@@ -122,6 +117,10 @@ PageContent limitingValvePage()
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  LIMITADORA DE PRESSIÓ", Arial12Bold, Centre, 4),
             },
+            .channels = {
+                buttonChannel("tmrRellotge", "picVàlvulaLimit", "cmdSimularLimit", "cmdPararLimit"),
+                buttonChannel("tmrRellotge1", "picCircuitLimit", "cmdSimularCirLimit", "cmdPararCircLimit"),
+            },
             .pictureNames = {
                 {"picVàlvulaLimit", "Animació de la vàlvula limitadora de pressió"},
                 {"picCircuitLimit", "Animació del circuit"},
@@ -129,13 +128,6 @@ PageContent limitingValvePage()
             },
         },
         .handlers = {
-            {"", Load, loadTwoAnimationPage("picVàlvulaLimit", "picCircuitLimit")},
-            {"tmrRellotge", Timer, channelTick(P, "picVàlvulaLimit")},
-            {"tmrRellotge1", Timer, channelTick(P, "picCircuitLimit")},
-            {"cmdSimularLimit", Click, startChannel("tmrRellotge")},
-            {"cmdPararLimit", Click, stopChannel("tmrRellotge")},
-            {"cmdSimularCirLimit", Click, startChannel("tmrRellotge1")},
-            {"cmdPararCircLimit", Click, stopChannel("tmrRellotge1")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };
@@ -196,6 +188,10 @@ PageContent flowRegulatorPage()
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA   REGULADORA I ANTIRETORN",
                       Arial12Bold, Centre, 4),
             },
+            .channels = {
+                buttonChannel("tmrRellotge", "picVàlvulaReguladora", "cmdSimularReguladora", "cmdPararReguladora"),
+                buttonChannel("tmrRellotge1", "picCircuitReguladora", "cmdSimularCirReguladora", "cmdPararCircReguladora"),
+            },
             .pictureNames = {
                 {"picVàlvulaReguladora", "Animació de la vàlvula reguladora amb antiretorn"},
                 {"picCircuitReguladora", "Animació del circuit"},
@@ -203,13 +199,6 @@ PageContent flowRegulatorPage()
             },
         },
         .handlers = {
-            {"", Load, loadTwoAnimationPage("picVàlvulaReguladora", "picCircuitReguladora")},
-            {"tmrRellotge", Timer, channelTick(P, "picVàlvulaReguladora")},
-            {"tmrRellotge1", Timer, channelTick(P, "picCircuitReguladora")},
-            {"cmdSimularReguladora", Click, startChannel("tmrRellotge")},
-            {"cmdPararReguladora", Click, stopChannel("tmrRellotge")},
-            {"cmdSimularCirReguladora", Click, startChannel("tmrRellotge1")},
-            {"cmdPararCircReguladora", Click, stopChannel("tmrRellotge1")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };

@@ -1,11 +1,9 @@
 // The 3/2, 4/2 and 5/2 directional valve pages: the valve in section on the left,
 // the valve driving a cylinder on the right, each with its own start and stop buttons.
-#include "AnimationChannel.h"
 #include "NavigationActions.h"
 #include "PageContent.h"
 #include "PageNames.h"
 #include "Records.h"
-#include "SimulationControls.h"
 
 using enum Alignment;
 using enum PageEvent;
@@ -68,6 +66,10 @@ PageContent valve32Page()
                       Arial975, Left, 17),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA DISTRIBUÏDORA 3/2", Arial12Bold, Centre, 5),
             },
+            .channels = {
+                buttonChannel("tmrRellotge", "picVàlvula32", "cmdSimularV32", "cmdPararV32"),
+                buttonChannel("tmrRellotge1", "picCircuit32", "cmdSimularCir", "cmdPararCirc"),
+            },
             .pictureNames = {
                 {"picVàlvula32", "Animació de la vàlvula distribuïdora 3/2"},
                 {"picCircuit32", "Animació del circuit"},
@@ -75,13 +77,6 @@ PageContent valve32Page()
             },
         },
         .handlers = {
-            {"", Load, loadTwoAnimationPage("picVàlvula32", "picCircuit32")},
-            {"tmrRellotge", Timer, channelTick(P, "picVàlvula32")},
-            {"tmrRellotge1", Timer, channelTick(P, "picCircuit32")},
-            {"cmdSimularV32", Click, startChannel("tmrRellotge")},
-            {"cmdPararV32", Click, stopChannel("tmrRellotge")},
-            {"cmdSimularCir", Click, startChannel("tmrRellotge1")},
-            {"cmdPararCirc", Click, stopChannel("tmrRellotge1")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };
@@ -132,6 +127,10 @@ PageContent valve42Page()
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA DISTRIBUÏDORA 4/2", Arial12Bold, Centre, 4),
             },
+            .channels = {
+                buttonChannel("tmrRellotge", "picVàlvula42", "cmdSimularV42", "cmdPararV42"),
+                buttonChannel("tmrRellotge1", "picCircuit42", "cmdSimularCir42", "cmdPararCirc"),
+            },
             .pictureNames = {
                 {"picVàlvula42", "Animació de la vàlvula distribuïdora 4/2"},
                 {"picCircuit42", "Animació del circuit"},
@@ -139,13 +138,6 @@ PageContent valve42Page()
             },
         },
         .handlers = {
-            {"", Load, loadTwoAnimationPage("picVàlvula42", "picCircuit42")},
-            {"tmrRellotge", Timer, channelTick(P, "picVàlvula42")},
-            {"tmrRellotge1", Timer, channelTick(P, "picCircuit42")},
-            {"cmdSimularV42", Click, startChannel("tmrRellotge")},
-            {"cmdPararV42", Click, stopChannel("tmrRellotge")},
-            {"cmdSimularCir42", Click, startChannel("tmrRellotge1")},
-            {"cmdPararCirc", Click, stopChannel("tmrRellotge1")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };
@@ -197,6 +189,10 @@ PageContent valve52Page()
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA DISTRIBUÏDORA 5/2", Arial12Bold, Centre, 4),
             },
+            .channels = {
+                buttonChannel("tmrRellotge", "picVàlvula52", "cmdSimularV52", "cmdPararV52"),
+                buttonChannel("tmrRellotge1", "picCircuit52", "cmdSimularCir", "cmdPararCirc"),
+            },
             .pictureNames = {
                 {"picVàlvula52", "Animació de la vàlvula distribuïdora 5/2"},
                 {"picCircuit52", "Animació del circuit"},
@@ -204,13 +200,6 @@ PageContent valve52Page()
             },
         },
         .handlers = {
-            {"", Load, loadTwoAnimationPage("picVàlvula52", "picCircuit52")},
-            {"tmrRellotge", Timer, channelTick(P, "picVàlvula52")},
-            {"tmrRellotge1", Timer, channelTick(P, "picCircuit52")},
-            {"cmdSimularV52", Click, startChannel("tmrRellotge")},
-            {"cmdPararV52", Click, stopChannel("tmrRellotge")},
-            {"cmdSimularCir", Click, startChannel("tmrRellotge1")},
-            {"cmdPararCirc", Click, stopChannel("tmrRellotge1")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };

@@ -1,12 +1,10 @@
 // The non-return, shuttle ("O") and two-pressure ("I") valve pages: the valve in
 // section on the left, the valve in a small circuit with a single-acting cylinder on
 // the right, each with its own start and stop buttons.
-#include "AnimationChannel.h"
 #include "NavigationActions.h"
 #include "PageContent.h"
 #include "PageNames.h"
 #include "Records.h"
-#include "SimulationControls.h"
 
 using enum Alignment;
 using enum PageEvent;
@@ -54,6 +52,10 @@ PageContent nonReturnValvePage()
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  ANTIRETORN", Arial12Bold, Centre, 4),
             },
+            .channels = {
+                buttonChannel("tmrRellotge", "picVàlvulaAntiretorn", "cmdSimularAntiretorn", "cmdPararAntiretorn"),
+                buttonChannel("tmrRellotge1", "picCircuitAntiretorn", "cmdSimularCirAntiretorn", "cmdPararCircAntiretorn"),
+            },
             .pictureNames = {
                 {"picVàlvulaAntiretorn", "Animació de la vàlvula antiretorn"},
                 {"picCircuitAntiretorn", "Animació del circuit"},
@@ -61,13 +63,6 @@ PageContent nonReturnValvePage()
             },
         },
         .handlers = {
-            {"", Load, loadTwoAnimationPage("picVàlvulaAntiretorn", "picCircuitAntiretorn")},
-            {"tmrRellotge", Timer, channelTick(P, "picVàlvulaAntiretorn")},
-            {"tmrRellotge1", Timer, channelTick(P, "picCircuitAntiretorn")},
-            {"cmdSimularAntiretorn", Click, startChannel("tmrRellotge")},
-            {"cmdPararAntiretorn", Click, stopChannel("tmrRellotge")},
-            {"cmdSimularCirAntiretorn", Click, startChannel("tmrRellotge1")},
-            {"cmdPararCircAntiretorn", Click, stopChannel("tmrRellotge1")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };
@@ -115,6 +110,10 @@ PageContent shuttleValvePage()
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  SELECTORA", Arial12Bold, Centre, 4),
             },
+            .channels = {
+                buttonChannel("tmrRellotge", "picVàlvulaSelectora", "cmdSimularSelectora", "cmdPararSelectora"),
+                buttonChannel("tmrRellotge1", "picCircuitSelectora", "cmdSimularCirSelectora", "cmdPararCircSelectora"),
+            },
             .pictureNames = {
                 {"picVàlvulaSelectora", "Animació de la vàlvula selectora"},
                 {"picCircuitSelectora", "Animació del circuit"},
@@ -122,13 +121,6 @@ PageContent shuttleValvePage()
             },
         },
         .handlers = {
-            {"", Load, loadTwoAnimationPage("picVàlvulaSelectora", "picCircuitSelectora")},
-            {"tmrRellotge", Timer, channelTick(P, "picVàlvulaSelectora")},
-            {"tmrRellotge1", Timer, channelTick(P, "picCircuitSelectora")},
-            {"cmdSimularSelectora", Click, startChannel("tmrRellotge")},
-            {"cmdPararSelectora", Click, stopChannel("tmrRellotge")},
-            {"cmdSimularCirSelectora", Click, startChannel("tmrRellotge1")},
-            {"cmdPararCircSelectora", Click, stopChannel("tmrRellotge1")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };
@@ -177,6 +169,10 @@ PageContent twoPressureValvePage()
                       Arial975, Left, 6),
                 label("lblTitol", {960, 360, 5415, 255}, "VÀLVULA  DE SIMULTANEÏTAT", Arial12Bold, Centre, 4),
             },
+            .channels = {
+                buttonChannel("tmrRellotge", "picVàlvulaSimultaneïtat", "cmdSimularSimultaneïtat", "cmdPararSimultaneïtat"),
+                buttonChannel("tmrRellotge1", "picCircuitSimultaneïtat", "cmdSimularCirSimultaneïtat", "cmdPararCircSimultaneïtat"),
+            },
             .pictureNames = {
                 {"picVàlvulaSimultaneïtat", "Animació de la vàlvula de simultaneïtat"},
                 {"picCircuitSimultaneïtat", "Animació del circuit"},
@@ -184,13 +180,6 @@ PageContent twoPressureValvePage()
             },
         },
         .handlers = {
-            {"", Load, loadTwoAnimationPage("picVàlvulaSimultaneïtat", "picCircuitSimultaneïtat")},
-            {"tmrRellotge", Timer, channelTick(P, "picVàlvulaSimultaneïtat")},
-            {"tmrRellotge1", Timer, channelTick(P, "picCircuitSimultaneïtat")},
-            {"cmdSimularSimultaneïtat", Click, startChannel("tmrRellotge")},
-            {"cmdPararSimultaneïtat", Click, stopChannel("tmrRellotge")},
-            {"cmdSimularCirSimultaneïtat", Click, startChannel("tmrRellotge1")},
-            {"cmdPararCircSimultaneïtat", Click, stopChannel("tmrRellotge1")},
             {"cmdSortir", Click, returnHome(P)},
         },
     };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "AnimationChannel.h"
 #include "PageDescription.h"
 #include "PictureCatalogue.h"
 
@@ -54,9 +53,16 @@ inline LineRecord line(const QString &name, int x1, int y1, int x2, int y2)
     return {.name = name, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = SystemColour::ButtonShadow, .width = 4};
 }
 
-// The Timer handler of the channel that animates `array` on `page`: it steps through
-// as many frames as the picture catalogue gives the array.
-inline PageAction channelTick(const QString &page, const QString &array)
+// A channel that runs from the moment its page opens, without buttons.
+inline ChannelRecord runningChannel(const QString &timer, const QString &array)
 {
-    return tickAction({array, frameCount(page, array)});
+    return {.timer = timer, .frameArray = array, .runsAtOpening = true};
+}
+
+// A channel started and stopped by its buttons, stopped when its page opens.
+inline ChannelRecord buttonChannel(const QString &timer, const QString &array, const QString &startButton,
+                                   const QString &stopButton)
+{
+    return {.timer = timer, .frameArray = array, .startButton = startButton, .stopButton = stopButton,
+            .runsAtOpening = false};
 }

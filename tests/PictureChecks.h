@@ -10,6 +10,7 @@
 namespace PictureChecks {
 
 inline constexpr QRgb Red = qRgb(255, 0, 0);
+inline constexpr QRgb Orange = qRgb(255, 132, 0);  // reduced pressure
 inline constexpr QRgb Blue = qRgb(0, 0, 255);
 inline constexpr QRgb Black = qRgb(0, 0, 0);
 inline constexpr QRgb White = qRgb(255, 255, 255);

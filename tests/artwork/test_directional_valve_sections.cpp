@@ -61,12 +61,12 @@ struct Glyph {
     QImage mask;  // black on white, the letter's bounding box grown by one pixel
 };
 
-Glyph glyphOf(const QString &letter)
+Glyph glyphOf(const QString &letter, int pixelSize = 16)
 {
     QImage canvas = blankPicture(QSize(60, 60));
     {
         PicturePainter p(&canvas);
-        drawLetter(p, QPoint(30, 30), letter, 16);
+        drawLetter(p, QPoint(30, 30), letter, pixelSize);
     }
     canvas = canvas.convertToFormat(QImage::Format_RGB32);
     QRect box;
@@ -138,17 +138,15 @@ QImage circuitFrame(const char *page, const char *control, int frame)
 
 // ---- Section and circuit at the same second ------------------------------------
 
-// What the valve in section shows: at rest (P to B, A exhausted, the button out),
-// crossing over while the button goes in (the lands over A and B, A still holding
-// its exhaust air), fully in (P to A, B exhausted), crossing back once released (A
-// still holding its pressure).
-enum class Spool { AtRest, CrossingIn, In, CrossingBack, Unclear };
+// What the valve in section shows: at rest (P to B, A exhausted, the button out)
+// or pushed in (P to A, B exhausted).
+enum class Spool { AtRest, In, Unclear };
 
-enum class Piston { GoesIn, StandsStill, GoesOut };
+enum class Piston { GoesIn, GoesOut };
 
 // One second of a press and release, as a pneumatics teacher tells it: the button
-// pressed and held for three seconds, released for three. While the lands cover A
-// and B no air reaches the cylinder, so its piston stands still for that second.
+// pressed and held for three seconds, released for three. The valve changes over
+// at once; the piston takes the three seconds to make its stroke.
 struct Moment {
     Spool spool;
     bool pressed;   // the button of the valve in the circuit
@@ -157,12 +155,24 @@ struct Moment {
 
 constexpr Moment kPressAndRelease[6] = {
     {Spool::AtRest, false, Piston::GoesIn},
-    {Spool::CrossingIn, true, Piston::StandsStill},
     {Spool::In, true, Piston::GoesOut},
     {Spool::In, true, Piston::GoesOut},
-    {Spool::CrossingBack, false, Piston::StandsStill},
+    {Spool::In, true, Piston::GoesOut},
+    {Spool::AtRest, false, Piston::GoesIn},
     {Spool::AtRest, false, Piston::GoesIn},
 };
+
+// Whether the section draws a flow arrow at any port: arrows stand just outside
+// the body's top or bottom edge, letters further out.
+bool showsFlow(const Section &section, const QImage &picture)
+{
+    const QRect &body = section.body;
+    for (const int y : {body.top() - 6, body.top() - 3, body.bottom() + 3, body.bottom() + 6})
+        for (int x = body.left(); x <= body.right(); ++x)
+            if (picture.pixel(x, y) == Black)
+                return true;
+    return false;
+}
 
 // A channel steps to the second of the minute modulo its frame count.
 int framesIn(const char *page, const char *control)
@@ -186,7 +196,7 @@ int boxLeft(const char *page, const char *control, int frame)
 
 } // namespace
 
-class TestValveSections final : public QObject {
+class TestDirectionalValveSections final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -201,7 +211,7 @@ private slots:
     void sectionAndCircuitAgreeEverySecond();
 };
 
-void TestValveSections::picturesHaveTheirCatalogueSizes()
+void TestDirectionalValveSections::picturesHaveTheirCatalogueSizes()
 {
     int checked = 0;
     for (const PictureResource &resource : pictureResources()) {
@@ -215,7 +225,7 @@ void TestValveSections::picturesHaveTheirCatalogueSizes()
     QCOMPARE(checked, 18);
 }
 
-void TestValveSections::redAndBlueAppearWhereAirIsDescribed_data()
+void TestDirectionalValveSections::redAndBlueAppearWhereAirIsDescribed_data()
 {
     QTest::addColumn<int>("section");
     QTest::addColumn<QString>("red");   // one letter per frame: y = has red, n = has none
@@ -225,12 +235,11 @@ void TestValveSections::redAndBlueAppearWhereAirIsDescribed_data()
     QTest::newRow("3/2") << 0 << "yyyyyy" << "yyyynn";
     // 4/2: the spring chamber and its passage hold exhaust air in every frame.
     QTest::newRow("4/2") << 1 << "yyyyyy" << "yyyyyy";
-    // 5/2: in mid travel P is closed while B already empties and A holds its
-    // exhaust air.
+    // 5/2: one side of the cylinder or the other is always exhausting.
     QTest::newRow("5/2") << 2 << "yyyyyy" << "yyyyyy";
 }
 
-void TestValveSections::redAndBlueAppearWhereAirIsDescribed()
+void TestDirectionalValveSections::redAndBlueAppearWhereAirIsDescribed()
 {
     QFETCH(int, section);
     QFETCH(QString, red);
@@ -244,7 +253,7 @@ void TestValveSections::redAndBlueAppearWhereAirIsDescribed()
 
 // Every light grey pixel is body, and the body is the same in all six frames,
 // whatever the size of the picture.
-void TestValveSections::bodyStaysInPlace()
+void TestDirectionalValveSections::bodyStaysInPlace()
 {
     for (const Section &section : kSections) {
         const QList<QImage> frames = framesOf(section);
@@ -268,10 +277,11 @@ void TestValveSections::bodyStaysInPlace()
 
 // The left face of the spool (where the spring ends) and the push button's far
 // end move together: the spring shortens as the button goes in. The 3/2 valve goes
-// in from frame to frame; the 4/2 and 5/2 valves go in and come back out again.
-void TestValveSections::spoolAndButtonTravelTogether()
+// in from frame to frame; the 4/2 and 5/2 valves go in at once, stay in, and come
+// back out at once.
+void TestDirectionalValveSections::spoolAndButtonTravelTogether()
 {
-    const char *ways[] = {"+++++", "+++--", "+++--"};  // frames 1 to 5 against the frame before
+    const char *ways[] = {"+++++", "+==-=", "+==-="};  // frames 1 to 5 against the frame before
     for (int v = 0; v < 3; ++v) {
         const Section &section = kSections[v];
         const QList<QImage> frames = framesOf(section);
@@ -296,7 +306,7 @@ void TestValveSections::spoolAndButtonTravelTogether()
 
 // The ports that change over: which hold air under pressure at rest and which
 // once the button is fully in.
-void TestValveSections::portsChangeOverWhenSwitched()
+void TestDirectionalValveSections::portsChangeOverWhenSwitched()
 {
     const Section &v32 = kSections[0];
     const QList<QImage> f32 = framesOf(v32);
@@ -305,36 +315,27 @@ void TestValveSections::portsChangeOverWhenSwitched()
     QCOMPARE(portAir(v32, f32[5], 210, Side::Top), Red);        // P to A
     QCOMPARE(portAir(v32, f32[5], 244, Side::Bottom), White);   // R closed
 
-    // 4/2 (T, A, P, B along the bottom): a port the lands cover keeps its air, the
-    // exhaust on the way in (frame 1), the pressure on the way back (frame 4).
+    // 4/2 (T, A, P, B along the bottom) and 5/2 (P the middle one below): the
+    // supply is always on, whatever the spool does; the 4/2 valve's T and the
+    // passages to it always hold exhaust air. Which of A and B is fed each second
+    // is checked against the circuit below.
     const Section &v42 = kSections[1];
-    const QList<QImage> f42 = framesOf(v42);
-    for (int frame : {1, 4}) {
-        const bool goingIn = frame == 1;
-        QCOMPARE(portAir(v42, f42[frame], 150, Side::Bottom), goingIn ? Blue : Red);   // A
-        QCOMPARE(portAir(v42, f42[frame], 275, Side::Bottom), goingIn ? Red : Blue);   // B
-        QCOMPARE(portAir(v42, f42[frame], 215, Side::Bottom), Red);                    // P
-    }
-    for (const QImage &frame : f42)
-        QCOMPARE(portAir(v42, frame, 85, Side::Bottom), Blue);  // T
-
-    // 5/2 (R, P, T below): in mid travel P is closed, B is open to R, and A, cut
-    // off, holds its exhaust air on the way in and its pressure on the way back.
     const Section &v52 = kSections[2];
+    const QList<QImage> f42 = framesOf(v42);
     const QList<QImage> f52 = framesOf(v52);
-    for (int frame : {1, 4}) {
-        QCOMPARE(portAir(v52, f52[frame], 213, Side::Bottom), Red);    // P up to the middle land
-        QCOMPARE(portAir(v52, f52[frame], 168, Side::Top), Blue);      // B
-        QCOMPARE(portAir(v52, f52[frame], 142, Side::Bottom), Blue);   // R
-        QCOMPARE(portAir(v52, f52[frame], 266, Side::Top), frame == 1 ? Blue : Red);  // A
-        QCOMPARE(portAir(v52, f52[frame], 300, Side::Bottom), White);  // T closed
+    for (int frame = 0; frame < 6; ++frame) {
+        QCOMPARE(portAir(v42, f42[frame], 215, Side::Bottom), Red);
+        QCOMPARE(portAir(v42, f42[frame], 85, Side::Bottom), Blue);
+        QCOMPARE(portAir(v52, f52[frame], 260, Side::Bottom), Red);
     }
 }
 
 // The letters drawn at the ports of the section join up as the circuit on the same
 // page shows them: at rest P feeds B and A empties (through T on the 5/2 valve,
-// whose R is closed); pressed, P feeds A and B empties (through R, T closed).
-void TestValveSections::lettersJoinAsInTheCircuit()
+// whose R is closed); pressed, P feeds A and B empties (through R, T closed). And
+// they stand in the circuit's order: any two letters the circuit draws along the
+// same edge of its valve lie left to right in the same order in the section.
+void TestDirectionalValveSections::lettersJoinAsInTheCircuit()
 {
     struct Page {
         int section;
@@ -343,12 +344,33 @@ void TestValveSections::lettersJoinAsInTheCircuit()
     };
     const Page pages[] = {
         {1, "picCircuit42", {{85, Side::Bottom}, {150, Side::Bottom}, {215, Side::Bottom}, {275, Side::Bottom}}},
-        {2, "picCircuit52", {{168, Side::Top}, {266, Side::Top}, {142, Side::Bottom}, {213, Side::Bottom},
-                             {300, Side::Bottom}}},
+        {2, "picCircuit52", {{212, Side::Top}, {308, Side::Top}, {164, Side::Bottom}, {260, Side::Bottom},
+                             {356, Side::Bottom}}},
     };
     for (const Page &page : pages) {
         const Section &section = kSections[page.section];
         const bool fiveWay = page.section == 2;
+        const QImage restingCircuit = circuitFrame(section.page, page.circuit, 0);
+        const QImage restingSection = frameOf(section, 0);
+        const QStringList names = {"A", "B", "P", "R", "T"};
+        int pairs = 0;
+        for (const QString &first : names) {
+            for (const QString &second : names) {
+                const QList<QPoint> inCircuit[] = {findGlyph(restingCircuit, glyphOf(first, 14)),
+                                                   findGlyph(restingCircuit, glyphOf(second, 14))};
+                const QList<QPoint> inSection[] = {findGlyph(restingSection, glyphOf(first)),
+                                                   findGlyph(restingSection, glyphOf(second))};
+                if (first >= second || inCircuit[0].size() != 1 || inCircuit[1].size() != 1
+                    || inSection[0].size() != 1 || inSection[1].size() != 1
+                    || (inCircuit[0][0].y() < kCircuitValveTopRow) != (inCircuit[1][0].y() < kCircuitValveTopRow))
+                    continue;
+                QVERIFY2((inCircuit[0][0].x() < inCircuit[1][0].x()) == (inSection[0][0].x() < inSection[1][0].x()),
+                         qPrintable(QStringLiteral("%1: %2 and %3 in another order than in the circuit")
+                                        .arg(section.control, first, second)));
+                ++pairs;
+            }
+        }
+        QCOMPARE(pairs, fiveWay ? 4 : 2);   // A, B on top; T, P (and R) below
         for (const bool pressed : {false, true}) {
             const QString where = QStringLiteral("%1 %2").arg(section.control, pressed ? "pressed" : "at rest");
             const QHash<QString, QRgb> air = airByLetter(section, frameOf(section, pressed ? 3 : 0), page.ports);
@@ -375,20 +397,22 @@ void TestValveSections::lettersJoinAsInTheCircuit()
     }
 }
 
-void TestValveSections::sectionAndCircuitAgreeEverySecond_data()
+void TestDirectionalValveSections::sectionAndCircuitAgreeEverySecond_data()
 {
     QTest::addColumn<int>("section");
     QTest::addColumn<QString>("circuit");
     QTest::addColumn<QPoint>("portA");   // x of the section's port A, and 0 below or 1 on top
     QTest::addColumn<QPoint>("portB");
     QTest::newRow("4/2") << 1 << "picCircuit42" << QPoint(150, 0) << QPoint(275, 0);
-    QTest::newRow("5/2") << 2 << "picCircuit52" << QPoint(266, 1) << QPoint(168, 1);
+    QTest::newRow("5/2") << 2 << "picCircuit52" << QPoint(212, 1) << QPoint(308, 1);
 }
 
 // With both animations running, each second the valve in section and the valve in
 // the circuit tell the same moment of one press and release, and the cylinder
-// moves the way the valve sends the air.
-void TestValveSections::sectionAndCircuitAgreeEverySecond()
+// moves the way the valve sends the air. Air flows through the section's ports
+// (arrows) while the piston is on its way, and stops once it has reached either
+// end of its stroke.
+void TestDirectionalValveSections::sectionAndCircuitAgreeEverySecond()
 {
     QFETCH(int, section);
     QFETCH(QString, circuit);
@@ -405,11 +429,11 @@ void TestValveSections::sectionAndCircuitAgreeEverySecond()
         const int buttonIn = buttonOut - lastInRow(picture, s.axisRow, kPartGrey);
         const QRgb a = portAir(s, picture, portA.x(), portA.y() ? Side::Top : Side::Bottom);
         const QRgb b = portAir(s, picture, portB.x(), portB.y() ? Side::Top : Side::Bottom);
-        if (buttonIn <= 10)
+        if (buttonIn == 0)
             return a == Blue && b == Red ? Spool::AtRest : Spool::Unclear;
-        if (buttonIn >= 48)
+        if (buttonIn >= 44)
             return a == Red && b == Blue ? Spool::In : Spool::Unclear;
-        return a == Blue ? Spool::CrossingIn : a == Red ? Spool::CrossingBack : Spool::Unclear;
+        return Spool::Unclear;
     };
 
     // The circuit on the page: where the valve's left edge and the piston stand,
@@ -423,6 +447,8 @@ void TestValveSections::sectionAndCircuitAgreeEverySecond()
         piston << firstInRow(picture, kCircuitPistonRow, kPistonGrey) + shift;
     }
     const int restingValve = *std::max_element(valveLeft.begin(), valveLeft.end());
+    const int pistonIn = *std::min_element(piston.begin(), piston.end());
+    const int pistonOut = *std::max_element(piston.begin(), piston.end());
 
     for (int second = 0; second < 60; ++second) {
         const Moment &moment = kPressAndRelease[second % 6];
@@ -436,8 +462,10 @@ void TestValveSections::sectionAndCircuitAgreeEverySecond()
         QVERIFY2(pressed || valveLeft[circuitFrame] == restingValve, qPrintable(where));
         QVERIFY2(pressed == moment.pressed, qPrintable(where + ": the circuit's button"));
         const int moved = piston[circuitFrame] - piston[circuitBefore];
-        const Piston way = moved > 0 ? Piston::GoesOut : moved < 0 ? Piston::GoesIn : Piston::StandsStill;
-        QVERIFY2(way == moment.piston, qPrintable(where + ": the piston"));
+        QVERIFY2(moved != 0, qPrintable(where + ": the piston stands still"));
+        QVERIFY2((moved > 0 ? Piston::GoesOut : Piston::GoesIn) == moment.piston, qPrintable(where + ": the piston"));
+        const bool onItsWay = piston[circuitFrame] != pistonIn && piston[circuitFrame] != pistonOut;
+        QVERIFY2(showsFlow(s, sections[sectionFrame]) == onItsWay, qPrintable(where + ": the flow arrows"));
     }
 }
 
@@ -446,7 +474,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    TestValveSections test;
+    TestDirectionalValveSections test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "test_valve_sections.moc"
+#include "test_directional_valve_sections.moc"

@@ -8,6 +8,7 @@
 // VENTIRO_RANDOM_SEED replays a seed; VENTIRO_RANDOM_EVENTS sets the length.
 #include "TestSupport.h"
 
+#include "ComponentPages.h"
 #include "MainFrameDescription.h"
 #include "PagePainting.h"
 #include "PageRegistry.h"
@@ -46,6 +47,7 @@ struct PageFacts {
     bool home = false;
     std::vector<ChannelFacts> channels;
     std::map<QString, bool> describedTimers;  // timer -> enabled in the description
+    std::map<QString, std::pair<QString, bool>> channelButtons;  // button -> its timer, and whether it starts it
     int pictures = 0;                         // frames and images
 };
 
@@ -54,6 +56,14 @@ PageFacts factsOf(const QString &page)
     const PageDescription description = findRegistryEntry(page)->content().description;
     PageFacts facts{.name = page, .home = page == PageName::Home};
     std::map<QString, ChannelFacts> arrays;
+    std::map<QString, QString> timerOf;  // frame array -> the timer its channel names
+    for (const ChannelRecord &channel : description.channels) {
+        timerOf[channel.frameArray] = channel.timer;
+        if (!channel.startButton.isEmpty())
+            facts.channelButtons[channel.startButton] = {channel.timer, true};
+        if (!channel.stopButton.isEmpty())
+            facts.channelButtons[channel.stopButton] = {channel.timer, false};
+    }
     for (const ControlRecord &record : description.controls) {
         if (const auto *box = std::get_if<PictureBoxRecord>(&record)) {
             ++facts.pictures;
@@ -61,9 +71,7 @@ PageFacts factsOf(const QString &page)
                 continue;
             ChannelFacts &channel = arrays[box->name];
             channel.array = box->name;
-            // The circuit arrays are stepped by the second timer.
-            channel.timer = box->name.startsWith(QStringLiteral("picCircuit")) ? QStringLiteral("tmrRellotge1")
-                                                                                : QStringLiteral("tmrRellotge");
+            channel.timer = timerOf.at(box->name);
             ++channel.frames;
             if (box->visible)
                 channel.describedVisible.insert(*box->index);
@@ -203,10 +211,9 @@ private:
                 ++m_model.quitRequests;  // ending the program is only observed
             else
                 openInModel(PageName::Home);
-        } else if (caption == QStringLiteral("&Simulació") || caption == QStringLiteral("&Parar")) {
-            m_model.running[QStringLiteral("tmrRellotge")] = caption == QStringLiteral("&Simulació");
-        } else if (caption == QStringLiteral("S&imular") || caption == QStringLiteral("P&arar")) {
-            m_model.running[QStringLiteral("tmrRellotge1")] = caption == QStringLiteral("S&imular");
+        } else if (const auto found = m_facts.at(page).channelButtons.find(button->objectName());
+                   found != m_facts.at(page).channelButtons.end()) {
+            m_model.running[found->second.first] = found->second.second;
         } else {
             QFAIL(qPrintable(QStringLiteral("a button the model does not know: %1").arg(caption)));
         }
@@ -296,8 +303,8 @@ private:
         if (page->first == m_model.openPage || page->second.home)
             return;
         note(QStringLiteral("stray tick to %1").arg(page->first));
-        m_navigator->dispatch(page->first, QStringLiteral("tmrRellotge"), PageEvent::Timer);
-        m_navigator->dispatch(page->first, QStringLiteral("tmrRellotge1"), PageEvent::Timer);
+        for (const ChannelFacts &channel : page->second.channels)
+            m_navigator->dispatch(page->first, channel.timer, PageEvent::Timer);
     }
 
     void paint()
@@ -418,7 +425,7 @@ private slots:
         m_random.seed(seed);
 
         learnImageTargets();
-        QCOMPARE(m_imageTargets.size(), size_t(14));
+        QCOMPARE(m_imageTargets.size(), size_t(componentPages().size()));
         m_facts[PageName::Home] = factsOf(PageName::Home);
         for (const QString &page : componentPagesInRegistryOrder())
             m_facts[page] = factsOf(page);

@@ -49,7 +49,9 @@ QRgb rightPort(const Section &s, const QImage &picture) { return picture.pixel(s
 QRgb topOutlet(const Section &s, const QImage &picture) { return picture.pixel(s.outletX, s.body.top() + 3); }
 
 // The flow arrows outside the body: into either inlet, and up beside the outlet.
-bool arrowIntoLeft(const Section &s, const QImage &picture) { return picture.pixel(s.body.left() - 15, s.axisRow) == Black; }
+// An arrow's head lies next to the body when it points in, far from it when it points out.
+bool arrowIntoLeft(const Section &s, const QImage &picture) { return picture.pixel(s.body.left() - 8, s.axisRow - 2) == Black; }
+bool arrowOutOfLeft(const Section &s, const QImage &picture) { return picture.pixel(s.body.left() - 25, s.axisRow - 2) == Black; }
 bool arrowIntoRight(const Section &s, const QImage &picture) { return picture.pixel(s.body.right() + 15, s.axisRow) == Black; }
 bool arrowAboveOutlet(const Section &s, const QImage &picture)
 {
@@ -91,13 +93,15 @@ struct Moment {
     const char *fed;   // "L", "R", "LR" or ""
     bool passes;
     Piston piston;
+    bool held = false; // air shut in on the outlet side of the non-return valve
 };
 
-// The button pressed, the air lifts the ball and drives the piston out; released,
-// the cylinder empties through the bypass.
+// Both buttons pressed, the air lifts the ball and drives the piston out; the 3/2
+// button released with the bypass still closed, the valve shuts and holds the
+// piston; both released, the cylinder empties through the bypass.
 constexpr Moment kNonReturnStory[6] = {
-    {"", false, Piston::GoesIn},      {"L", true, Piston::GoesOut}, {"L", true, Piston::GoesOut},
-    {"L", true, Piston::GoesOut},     {"L", true, Piston::GoesOut}, {"L", true, Piston::GoesOut},
+    {"", false, Piston::GoesIn},  {"L", true, Piston::GoesOut},           {"L", true, Piston::GoesOut},
+    {"L", true, Piston::GoesOut}, {"", false, Piston::StandsStill, true}, {"", false, Piston::StandsStill, true},
 };
 
 // Either button alone: its air first drives the ball over to the other seat, then
@@ -121,6 +125,7 @@ QString fedFrom(bool left, bool right)
 struct Reading {
     QString fed;
     bool passes;
+    bool held = false;
 };
 
 // The circuits on these pages: the inlet lines from the buttons' valves, the outlet
@@ -131,6 +136,7 @@ constexpr QPoint kCircuitRightLine(184, 150);
 constexpr QPoint kCircuitOutletLine(120, 104);
 constexpr int kCircuitPistonRow = 42;
 constexpr QPoint kCheckInletLine(86, 160);
+constexpr QPoint kCheckCylinderLine(86, 76);
 constexpr QRect kCheckValveArea(76, 100, 21, 42);
 constexpr int kCheckPistonRow = 30;
 constexpr QRgb kPurple = qRgb(198, 0, 198);
@@ -153,7 +159,7 @@ class TestLogicValveSections final : public QObject {
 private slots:
     void drawingsStayInsideTheirBoxes();
     void bodyStaysInPlace();
-    void nonReturnOpensStepByStep();
+    void nonReturnPassesOneWayAndHoldsTheOther();
     void shuttleBallClosesTheInletWithoutAir();
     void twoPressureValvePassesAirOnlyFromBothSides();
     void sectionAndCircuitAgreeEverySecond_data();
@@ -195,32 +201,44 @@ void TestLogicValveSections::bodyStaysInPlace()
     }
 }
 
-// At rest no air comes and the ball sits on its seat. Then the ball leaves its seat
-// a little more in every frame; the red air follows it from behind the ball at
-// first to the outlet at last.
-void TestLogicValveSections::nonReturnOpensStepByStep()
+// The valve lets air through one way and closes the other. No air: the spring holds
+// the ball on its seat. Air under pressure at the inlet lifts the ball and flows on
+// to the outlet. Air under pressure on the outlet side with the inlet let out to
+// exhaust presses the ball onto its seat and stays there, held: the ball is seated
+// in exactly the place it rests in, and only the outlet side is red.
+void TestLogicValveSections::nonReturnPassesOneWayAndHoldsTheOther()
 {
     const Section &s = kNonReturn;
     const QList<QImage> frames = framesOf(s);
     QVERIFY(!contains(frames[0], Red));
-    QCOMPARE(leftInlet(s, frames[0]), Blue);
     QVERIFY(!arrowIntoLeft(s, frames[0]));
-    int ball = partLeft(s, frames[0]);
-    int redReach = -1;
-    for (int frame = 1; frame < 6; ++frame) {
+    const int seated = partLeft(s, frames[0]);
+    int forward = 0;
+    int held = 0;
+    for (int frame = 0; frame < 6; ++frame) {
         const QImage &picture = frames[frame];
-        const int ballNow = partLeft(s, picture);
-        QVERIFY2(ballNow > ball, qPrintable(framed(s, frame, "the ball has not moved right")));
-        ball = ballNow;
-        const int reachNow = lastInRow(picture, s.axisRow, Red);
-        QVERIFY2(reachNow > redReach, qPrintable(framed(s, frame, "the red air has not gone further")));
-        redReach = reachNow;
-        QCOMPARE(leftInlet(s, picture), Red);
-        QVERIFY(arrowIntoLeft(s, picture));
-        QCOMPARE(rightPort(s, picture), frame == 5 ? Red : Blue);
+        const bool inlet = leftInlet(s, picture) == Red;
+        const bool outlet = rightPort(s, picture) == Red;
+        const bool lifted = partLeft(s, picture) != seated;
+        QVERIFY2(partLeft(s, picture) >= seated, qPrintable(framed(s, frame, "the ball beyond its seat")));
+        QVERIFY2(lifted == inlet, qPrintable(framed(s, frame, "the ball lifted without air at the inlet")));
+        QVERIFY2(arrowIntoLeft(s, picture) == inlet, qPrintable(framed(s, frame, "arrow into the inlet")));
+        QVERIFY2(!arrowOutOfLeft(s, picture) || !inlet, qPrintable(framed(s, frame, "arrow out of a fed inlet")));
+        if (inlet) {
+            ++forward;
+            QVERIFY2(outlet, qPrintable(framed(s, frame, "air lifts the ball but does not pass")));
+            QVERIFY2(!contains(picture, Blue), qPrintable(framed(s, frame, "blue while the air passes")));
+        } else if (outlet) {
+            ++held;
+            // Red from the ball's seal on: the chamber and the outlet hold their air.
+            QVERIFY2(picture.pixel(partRight(s, picture) + 4, s.axisRow) == Red,
+                     qPrintable(framed(s, frame, "the chamber does not hold the air")));
+            QVERIFY2(lastInRow(picture, s.axisRow, Blue) < partLeft(s, picture) + 20,
+                     qPrintable(framed(s, frame, "blue beyond the seat")));
+        }
     }
-    // Open: no blue left anywhere.
-    QVERIFY(!contains(frames[5], Blue));
+    QVERIFY(forward >= 2);
+    QVERIFY(held >= 2);
 }
 
 void TestLogicValveSections::shuttleBallClosesTheInletWithoutAir()
@@ -319,7 +337,8 @@ void TestLogicValveSections::sectionAndCircuitAgreeEverySecond_data()
 
 // With both animations running, each second the valve in section and the circuit
 // tell the same moment: the same inlets have air, air passes on in both or in
-// neither, and the piston moves as the table says.
+// neither, the non-return valve holds the cylinder's air in both or in neither, and
+// the piston moves as the table says.
 void TestLogicValveSections::sectionAndCircuitAgreeEverySecond()
 {
     QFETCH(int, page);
@@ -337,13 +356,16 @@ void TestLogicValveSections::sectionAndCircuitAgreeEverySecond()
         seated = qMin(seated, partLeft(s, picture));
     const auto sectionReading = [&](const QImage &picture) -> Reading {
         if (page == 0)
-            return {fedFrom(leftInlet(s, picture) == Red, false), partLeft(s, picture) > seated};
+            return {fedFrom(leftInlet(s, picture) == Red, false), partLeft(s, picture) > seated,
+                    rightPort(s, picture) == Red && leftInlet(s, picture) == Blue && partLeft(s, picture) == seated};
         return {fedFrom(leftInlet(s, picture) == Red, rightPort(s, picture) == Red), topOutlet(s, picture) == Red};
     };
     const auto circuitReading = [&](const QImage &picture) -> Reading {
-        if (page == 0)
-            return {fedFrom(picture.pixel(kCheckInletLine) == Red, false),
-                    coloursIn(picture, kCheckValveArea).contains(kPurple)};
+        if (page == 0) {
+            const bool passes = coloursIn(picture, kCheckValveArea).contains(kPurple);
+            return {fedFrom(picture.pixel(kCheckInletLine) == Red, false), passes,
+                    !passes && picture.pixel(kCheckCylinderLine) == Red && picture.pixel(kCheckInletLine) == Blue};
+        }
         return {fedFrom(picture.pixel(kCircuitLeftLine) == Red, picture.pixel(kCircuitRightLine) == Red),
                 picture.pixel(kCircuitOutletLine) == Red};
     };
@@ -364,6 +386,8 @@ void TestLogicValveSections::sectionAndCircuitAgreeEverySecond()
         QVERIFY2(inCircuit.fed == QLatin1String(moment.fed), qPrintable(where + ": buttons in the circuit"));
         QVERIFY2(inSection.passes == moment.passes, qPrintable(where + ": air passing in the section"));
         QVERIFY2(inCircuit.passes == moment.passes, qPrintable(where + ": air passing in the circuit"));
+        QVERIFY2(inSection.held == moment.held, qPrintable(where + ": air held in the section"));
+        QVERIFY2(inCircuit.held == moment.held, qPrintable(where + ": air held in the circuit"));
         const int moved = pistons[circuitFrame] - pistons[(second + 59) % 60 % circuitFrames];
         const Piston way = moved > 0 ? Piston::GoesOut : moved < 0 ? Piston::GoesIn : Piston::StandsStill;
         QVERIFY2(way == moment.piston, qPrintable(where + ": the piston"));

@@ -218,14 +218,18 @@ void TestControlValveSections::quickExhaustLettersAndArrows()
     const QRect arrowR(kExhaustBody.right() + 1, kExhaustAxis - 3, 50, 7);
     const QRect letterA(kExhaustA - 25, 20, 20, 30);
     const QRect arrowA(kExhaustA - 3, kExhaustBody.top() - 30, 7, 28);
+    const int sealOnR = firstInRow(frames[2], kExhaustAxis, kPartGrey);
     for (int frame = 0; frame < 6; ++frame) {
         const QImage &picture = frames[frame];
         const QString at = QString("frame %1").arg(frame);
-        QVERIFY2(hasInk(picture, letterP) == (frame < 3), qPrintable(at + ": letter P"));
-        QVERIFY2(hasInk(picture, arrowP) == (frame < 3), qPrintable(at + ": arrow at P"));
-        QVERIFY2(hasInk(picture, letterR) == (frame >= 3), qPrintable(at + ": letter R"));
-        QVERIFY2(hasInk(picture, arrowR) == (frame >= 3), qPrintable(at + ": arrow at R"));
+        // Every port keeps its letter; P has its arrow while fed, R while air leaves
+        // through it: only once the seal has left the R seat.
+        QVERIFY2(hasInk(picture, letterP), qPrintable(at + ": letter P"));
+        QVERIFY2(hasInk(picture, letterR), qPrintable(at + ": letter R"));
         QVERIFY2(hasInk(picture, letterA), qPrintable(at + ": letter A"));
+        QVERIFY2(hasInk(picture, arrowP) == (frame < 3), qPrintable(at + ": arrow at P"));
+        const bool rOpen = firstInRow(picture, kExhaustAxis, kPartGrey) != sealOnR;
+        QVERIFY2(hasInk(picture, arrowR) == (frame >= 3 && rOpen), qPrintable(at + ": arrow at R"));
         // In frame 0 the seal still closes P: nothing flows at A, so it has no arrow.
         QVERIFY2(hasInk(picture, arrowA) == (frame != 0), qPrintable(at + ": any arrow at A"));
         // While P feeds A the air leaves at A; once P is exhausted it comes back in.
@@ -284,43 +288,43 @@ void TestControlValveSections::limiterAirSpreadsFromTheSeat()
     }
 }
 
+// Out towards the cylinder the air lifts the ball and passes freely: frame 0 at rest
+// (no air under pressure, no arrow at P), then air under pressure everywhere; the
+// ball is off its seat, with an arrow out of the cylinder port, exactly while the air
+// flows on to the cylinder, and back on its seat once the piston has stopped.
 void TestControlValveSections::regulatorFreeFlowLiftsTheBall()
 {
     const QList<QImage> frames = framesOf(kRegulatorPage, kRegulator, 12);
-    const QList<QImage> free = frames.mid(0, 6);
-    // The ball's left edge on the axis, 9 pixels further off its seat each frame.
-    const QList<int> steps = {9, 9, 8, 9, 9};
-    const int rest = firstFrom(frames[0], kRegulatorAxis, kRegulatorBody.left() + 10, kPartGrey);
-    for (int frame = 1; frame < 6; ++frame)
-        QCOMPARE(firstFrom(frames[frame], kRegulatorAxis, kRegulatorBody.left() + 10, kPartGrey) -
-                     firstFrom(frames[frame - 1], kRegulatorAxis, kRegulatorBody.left() + 10, kPartGrey),
-                 steps[frame - 1]);
-    QVERIFY(rest > kRegulatorBody.left() + 100);
-
-    // Frame 0 is the valve at rest, as the circuit shows it in the same second: no air
-    // under pressure anywhere, and no arrow at P.
+    const QRect arrowAtP(0, kRegulatorAxis - 3, kRegulatorBody.left() - 1, 7);
+    const QRect arrowAtCylinder(kRegulatorBody.right() + 1, kRegulatorAxis - 3, 50, 7);
+    const int seated = firstFrom(frames[0], kRegulatorAxis, kRegulatorBody.left() + 10, kPartGrey);
+    QVERIFY(seated > kRegulatorBody.left() + 100);
     QCOMPARE(countOf(frames[0], Red), 0);
-    QVERIFY(!hasInk(frames[0], QRect(0, kRegulatorAxis - 3, kRegulatorBody.left() - 1, 7)));
-    QVERIFY(hasInk(frames[1], QRect(0, kRegulatorAxis - 3, kRegulatorBody.left() - 1, 7)));
-    QCOMPARE(airAt(free, {kRegulatorBody.left() + 8, kRegulatorAxis}), QStringLiteral("brrrrr"));   // left port
-    QCOMPARE(airAt(free, {101, 140}), QStringLiteral("brrrrr"));                                     // vertical branch
-    QCOMPARE(airAt(free, {290, 111}), QStringLiteral("brrrrr"));                                     // past the needle
-    QCOMPARE(airAt(free, {266, 140}), QStringLiteral("brrrrr"));                                     // link
-    QCOMPARE(airAt(free, {300, 202}), QStringLiteral("bbbbrr"));                                     // far end of the spring chamber
-    QCOMPARE(airAt(free, {kRegulatorBody.right() - 8, kRegulatorAxis}), QStringLiteral("bbbbbr"));  // right port
-    int red = -1;
-    for (const QImage &frame : free) {
-        QVERIFY(countOf(frame, Red) > red);
-        red = countOf(frame, Red);
+    QVERIFY(!hasInk(frames[0], arrowAtP) && !hasInk(frames[0], arrowAtCylinder));
+    int flowing = 0;
+    for (int frame = 1; frame < 6; ++frame) {
+        const QImage &picture = frames[frame];
+        const QString at = QString("frame %1").arg(frame);
+        QVERIFY2(countOf(picture, Blue) == 0, qPrintable(at + ": blue while fed"));
+        QVERIFY2(hasInk(picture, arrowAtP), qPrintable(at + ": arrow at P"));
+        const bool lifted = firstFrom(picture, kRegulatorAxis, kRegulatorBody.left() + 10, kPartGrey) > seated;
+        QVERIFY2(lifted == hasInk(picture, arrowAtCylinder), qPrintable(at + ": ball and flow"));
+        flowing += lifted;
     }
+    QVERIFY(flowing >= 2);
+    QVERIFY2(firstFrom(frames[5], kRegulatorAxis, kRegulatorBody.left() + 10, kPartGrey) == seated,
+             "the ball stays off its seat with nothing flowing");
     // P at the lower left, and no word above the body.
-    for (const QImage &frame : free) {
-        QVERIFY(hasInk(frame, QRect(0, kRegulatorAxis - 30, kRegulatorBody.left() - 2, 40)));
-        QVERIFY(!hasInk(frame, QRect(kRegulatorBody.right() + 2, kRegulatorAxis - 30, 50, 40)));
-        QVERIFY(!contains(frame.copy(30, 20, 200, 50), kDarkGrey));
+    for (int frame = 0; frame < 6; ++frame) {
+        QVERIFY(hasInk(frames[frame], QRect(0, kRegulatorAxis - 30, kRegulatorBody.left() - 2, 20)));
+        QVERIFY(!contains(frames[frame].copy(30, 20, 200, 50), kDarkGrey));
     }
 }
 
+// Back from the cylinder the ball stays seated and the air leaving the cylinder takes
+// the way past the needle. It is exhaust air on its way to the directional valve's
+// exhaust: blue, with no P; arrows trace its way, from the cylinder port in at the
+// right to the left port, one leg more each second.
 void TestControlValveSections::regulatorRegulatedFlowPassesTheNeedle()
 {
     const QList<QImage> frames = framesOf(kRegulatorPage, kRegulator, 12);
@@ -332,25 +336,28 @@ void TestControlValveSections::regulatorRegulatedFlowPassesTheNeedle()
             for (int x = ball.left(); x <= ball.right(); ++x)
                 QCOMPARE(frame.pixel(x, y) == kPartGrey, frames[0].pixel(x, y) == kPartGrey);
 
-    QCOMPARE(airAt(regulated, {kRegulatorBody.right() - 8, kRegulatorAxis}), QStringLiteral("rrrrrr"));
-    QCOMPARE(airAt(regulated, {330, 202}), QStringLiteral("brrrrr"));   // right half of the spring chamber
-    QCOMPARE(airAt(regulated, {200, 202}), QStringLiteral("bbrrrr"));   // left end of the spring chamber
-    QCOMPARE(airAt(regulated, {266, 145}), QStringLiteral("bbrrrr"));   // the link's lower end
-    QCOMPARE(airAt(regulated, {263, 123}), QStringLiteral("bbbrrr"));   // the link beside the needle's tip
-    QCOMPARE(airAt(regulated, {120, 111}), QStringLiteral("bbbrrr"));   // the upper passage
-    QCOMPARE(airAt(regulated, {101, 140}), QStringLiteral("bbbbrr"));   // down the vertical branch
-    QCOMPARE(airAt(regulated, {kRegulatorBody.left() + 8, kRegulatorAxis}), QStringLiteral("bbbbbr"));
-    int red = 0;
-    for (const QImage &frame : regulated) {
-        QVERIFY(countOf(frame, Red) > red);
-        red = countOf(frame, Red);
-    }
-    // P at the lower right, and "REGULACIÓ" in dark grey above the body's top left.
-    for (const QImage &frame : regulated) {
-        QVERIFY(!hasInk(frame, QRect(0, kRegulatorAxis - 30, kRegulatorBody.left() - 2, 40)));
-        QVERIFY(hasInk(frame, QRect(kRegulatorBody.right() + 2, kRegulatorAxis - 30, 50, 40)));
+    const QRect arrowAtCylinder(kRegulatorBody.right() + 1, kRegulatorAxis - 3, 50, 7);
+    const QRect arrowAtLeft(0, kRegulatorAxis - 3, kRegulatorBody.left() - 1, 7);
+    const QRect letterPLeft(0, kRegulatorAxis - 30, kRegulatorBody.left() - 2, 20);
+    const QRect letterPRight(kRegulatorBody.right() + 2, kRegulatorAxis - 30, 50, 20);
+    int traced = 0;
+    for (int index = 0; index < 6; ++index) {
+        const QImage &frame = regulated[index];
+        const QString at = QString("frame %1").arg(index + 6);
+        QVERIFY2(countOf(frame, Red) == 0, qPrintable(at + ": exhaust air drawn under pressure"));
+        QVERIFY2(!hasInk(frame, letterPLeft) && !hasInk(frame, letterPRight), qPrintable(at + ": letter P"));
+        QVERIFY2(hasInk(frame, arrowAtCylinder), qPrintable(at + ": arrow at the cylinder port"));
+        QVERIFY2(hasInk(frame, arrowAtLeft) == (index == 5), qPrintable(at + ": arrow out at the left"));
+        // The black inside the hollows: the spring, the ball's rim and the arrows.
+        int black = 0;
+        for (const QRect &passage : {QRect(QPoint(96, 106), QPoint(258, 117)), QRect(QPoint(96, 119), QPoint(107, 167)),
+                                     QRect(QPoint(263, 127), QPoint(270, 154)), QRect(QPoint(351, 170), QPoint(398, 189))})
+            black += coloursIn(frame, passage).contains(Black);
+        QVERIFY2(black >= traced, qPrintable(at + ": the traced way shrinks"));
+        traced = black;
         QVERIFY(countOf(frame.copy(30, 20, 200, 50), kDarkGrey) > 100);
     }
+    QCOMPARE(traced, 4);
 }
 
 QTEST_GUILESS_MAIN(TestControlValveSections)

@@ -20,6 +20,8 @@ constexpr QRgb kDarkGrey = qRgb(99, 99, 99);
 constexpr QRgb kDeepGrey = qRgb(66, 66, 66);
 constexpr QRgb kPink = qRgb(255, 132, 132);
 constexpr QRgb kBlueGrey = qRgb(99, 132, 165);
+constexpr QRgb kWater = qRgb(198, 255, 255);
+constexpr QRgb kWaterEdge = qRgb(0, 0, 132);
 
 QList<QImage> framesOf(const char *page, const char *control)
 {
@@ -54,6 +56,13 @@ const QRect kFilterOutlet(QPoint(200, 53), QPoint(283, 75));
 const QRect kFilterLeftSide(QPoint(73, 130), QPoint(96, 220));
 const QRect kFilterElementLower(QPoint(141, 236), QPoint(179, 316));
 const QRect kFilterBowl(QPoint(73, 119), QPoint(247, 410));   // its straight part
+// Inside the element and on to the outlet: the air that has been cleaned.
+const QList<QRect> kFilterCleanSide = {QRect(QPoint(123, 53), QPoint(283, 118)), QRect(QPoint(131, 127), QPoint(189, 318))};
+// Along the bowl wall from the deflector's foot down to the baffle's rim.
+const QList<QRect> kFilterWalls = {QRect(QPoint(72, 236), QPoint(79, 420)), QRect(QPoint(241, 236), QPoint(248, 420))};
+const QRect kFilterCondensate(QPoint(110, 435), QPoint(210, 445));
+const QRect kFilterSediment(QPoint(120, 446), QPoint(200, 456));
+constexpr QPoint kFilterDrain(160, 462);
 
 // The regulator's diaphragm plate lies across this column, clear of the stem; the
 // valve disc across the other, clear of the seat bore under it.
@@ -70,6 +79,7 @@ const QList<QRect> kLubricatorPassage = {QRect(QPoint(28, 136), QPoint(88, 166))
 const QRect kLubricatorPastNozzle(QPoint(200, 136), QPoint(250, 166));
 constexpr int kOilColumn = 200;   // through the bowl, clear of the riser tube
 constexpr int kRiserColumn = 93;
+const QRect kLubricatorThroat(QPoint(167, 137), QPoint(176, 159));   // beside the nozzle's tube
 
 int topInColumn(const QImage &picture, int x, int fromRow, int toRow, QRgb colour)
 {
@@ -87,6 +97,7 @@ class TestAirTreatmentPictures final : public QObject {
 private slots:
     void filterStreaksFollowTheAir();
     void filterChangesNothingButTheAir();
+    void filterSeparatesWaterAndDirt();
     void regulatorFillsWithAir();
     void regulatorThrottlesAsTheOutletFills();
     void regulatorStaysInItsBox();
@@ -95,6 +106,33 @@ private slots:
     void coloursComeFromTheCode();
     void symbolsAreBlackLinesOnWhite();
 };
+
+// The swirl separates water and dirt from the air: the incoming air carries them
+// while it flows in; they run down the bowl wall (a drop on each wall below the
+// deflector in every frame, moving from frame to frame) into the condensate that
+// stands under the baffle and fills the drain. None reaches the clean side, inside
+// the element and on to the outlet.
+void TestAirTreatmentPictures::filterSeparatesWaterAndDirt()
+{
+    const QList<QImage> frames = framesOf("frmFiltre", "picFiltre");
+    auto carries = [](const QRect &area) {
+        return [area](const QImage &f) { return count(f, area, kWater) > 0 && count(f, area, kDeepGrey) > 0; };
+    };
+    QCOMPARE(pattern(frames, carries(kFilterInlet)), QStringLiteral("nynyyn"));
+    for (int frame = 0; frame < 6; ++frame) {
+        const QImage &picture = frames[frame];
+        const QString where = QStringLiteral("frame %1").arg(frame);
+        QVERIFY2(coloursIn(picture, kFilterCondensate) == QSet<QRgb>{kWater}, qPrintable(where));
+        QVERIFY2(coloursIn(picture, kFilterSediment).contains(kDeepGrey), qPrintable(where + ": settled dirt"));
+        QVERIFY2(picture.pixel(kFilterDrain) == kWater, qPrintable(where + ": the drain"));
+        for (const QRect &clean : kFilterCleanSide)
+            QVERIFY2(count(picture, clean, kWater) + count(picture, clean, kDeepGrey) == 0, qPrintable(where));
+        for (const QRect &wall : kFilterWalls) {
+            QVERIFY2(count(picture, wall, kWater) > 10, qPrintable(where + ": water on the wall"));
+            QVERIFY2(picture.copy(wall) != frames[(frame + 1) % 6].copy(wall), qPrintable(where + ": the drops stand still"));
+        }
+    }
+}
 
 // All the air in the filter is under pressure, filtered or not; white streaks mark
 // where it moves, from the inlet round the bowl, through the element and out.
@@ -114,18 +152,20 @@ void TestAirTreatmentPictures::filterStreaksFollowTheAir()
     }
 }
 
-// Against frame 0, a later frame may only have turned red into white streaks,
-// and the rows the box cuts off hold nothing.
+// Against frame 0, a later frame may only have changed the air (red, white
+// streaks) and the water and dirt carried in it, and the rows the box cuts off
+// hold nothing.
 void TestAirTreatmentPictures::filterChangesNothingButTheAir()
 {
     const QList<QImage> frames = framesOf("frmFiltre", "picFiltre");
     const QImage &still = frames[0];
+    const QSet<QRgb> carried = {Red, White, kWater, kWaterEdge, kDeepGrey};
     for (int frame = 1; frame < 6; ++frame) {
         for (int y = 0; y < still.height(); ++y) {
             for (int x = 0; x < still.width(); ++x) {
                 const QRgb before = still.pixel(x, y);
                 const QRgb now = frames[frame].pixel(x, y);
-                if (now != before && !(before == Red && now == White))
+                if (now != before && !(carried.contains(before) && carried.contains(now)))
                     QFAIL(qPrintable(QString("frame %1 changed at %2, %3").arg(frame).arg(x).arg(y)));
             }
         }
@@ -135,20 +175,22 @@ void TestAirTreatmentPictures::filterChangesNothingButTheAir()
 }
 
 // No air at first; then air under pressure up to the valve; then everywhere,
-// flowing (a pale fleck that moves). Frame 5 draws the body with a dotted texture.
+// flowing (a pale fleck that moves): the supply's full pressure (red) at the
+// inlet, the lower, regulated pressure (orange) past the valve. Frame 5 draws the
+// body with a dotted texture.
 void TestAirTreatmentPictures::regulatorFillsWithAir()
 {
     const QList<QImage> frames = framesOf("frmRegPressió", "picRegPressió");
-    auto holdsAir = [](const QRect &area) {
-        return [area](const QImage &f) {
+    auto holdsAir = [](const QRect &area, QRgb air) {
+        return [area, air](const QImage &f) {
             const QSet<QRgb> colours = coloursIn(f, area);
-            return colours.contains(Red) && QSet<QRgb>(colours).subtract({Red, White}).isEmpty();
+            return colours.contains(air) && QSet<QRgb>(colours).subtract({air, White}).isEmpty();
         };
     };
     auto empty = [](const QRect &area) { return [area](const QImage &f) { return coloursIn(f, area) == QSet<QRgb>{White}; }; };
-    QCOMPARE(pattern(frames, holdsAir(kRegulatorInlet)), QStringLiteral("nyyyyy"));
+    QCOMPARE(pattern(frames, holdsAir(kRegulatorInlet, Red)), QStringLiteral("nyyyyy"));
     QCOMPARE(pattern(frames, empty(kRegulatorInlet)), QStringLiteral("ynnnnn"));
-    QCOMPARE(pattern(frames, holdsAir(kRegulatorOutlet)), QStringLiteral("nnyyyy"));
+    QCOMPARE(pattern(frames, holdsAir(kRegulatorOutlet, Orange)), QStringLiteral("nnyyyy"));
     QCOMPARE(pattern(frames, empty(kRegulatorOutlet)), QStringLiteral("yynnnn"));
     QVERIFY(frames[2] != frames[3]);   // the fleck moves
     QCOMPARE(pattern(frames, [](const QImage &f) { return coloursIn(f, kRegulatorBodyCorner).contains(kMidGrey); }),
@@ -219,25 +261,36 @@ void TestAirTreatmentPictures::lubricatorMistThickensAtAFixedOilLevel()
     QVERIFY(flecks > 0);
     QCOMPARE(pattern(frames, [](const QImage &f) { return count(f, kLubricatorPastNozzle, kLightYellow) > 0; }),
              QStringLiteral("nnnnny"));
+    // The air speeding through the throat under the nozzle is at a lower pressure
+    // than the bowl (that is what lifts the oil), but only while it flows; the
+    // air coming in and the bowl stay at the full pressure.
+    QCOMPARE(pattern(frames, [](const QImage &f) { return contains(f, Orange); }), QStringLiteral("nyyyyy"));
+    for (int frame = 0; frame < 6; ++frame) {
+        const QImage &picture = frames[frame];
+        QCOMPARE(count(picture, kLubricatorThroat, frame == 0 ? Orange : Red), 0);
+        QCOMPARE(count(picture, kLubricatorPassage[0], Orange), 0);
+    }
 }
 
-// Every pixel is one of the colours of the code (red air under pressure, white
-// nothing, light grey bodies, dark grey moving parts, black lines and arrows) or a
-// colour named for something that is not air: the mid and deep greys of heads,
-// housings and knobs, the dark red of the adjusting parts, the light yellow of oil
-// and of the bowls, the pink drip chamber, the blue-grey needle. There is no blue
-// or light cyan: no air in these units is at atmospheric pressure.
+// Every pixel is one of the colours of the code (red air under pressure, orange
+// air at a reduced pressure, white nothing, light grey bodies, dark grey moving
+// parts, black lines and arrows) or a colour named for something that is not air:
+// the mid and deep greys of heads, housings, knobs and dirt, the dark red of the
+// adjusting parts, the light yellow of oil and of the bowls, the filter's water
+// (light cyan edged in dark blue), the pink drip chamber, the blue-grey needle.
+// There is no blue: no air in these units is at atmospheric pressure.
 void TestAirTreatmentPictures::coloursComeFromTheCode_data()
 {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QSet<QRgb>>("allowed");
     const QSet<QRgb> code = {White, Black, Red, kLightGrey, kDarkGrey};
-    QTest::newRow("filter") << "frmFiltre" << "picFiltre" << (code + QSet<QRgb>{kMidGrey, kDeepGrey, kDarkRed, kLightYellow});
+    QTest::newRow("filter") << "frmFiltre" << "picFiltre"
+                            << (code + QSet<QRgb>{kMidGrey, kDeepGrey, kDarkRed, kLightYellow, kWater, kWaterEdge});
     QTest::newRow("regulator") << "frmRegPressió" << "picRegPressió"
-                               << (code + QSet<QRgb>{kMidGrey, kDeepGrey, kDarkRed, kLightYellow});
+                               << (code + QSet<QRgb>{Orange, kMidGrey, kDeepGrey, kDarkRed, kLightYellow});
     QTest::newRow("lubricator") << "frmLubrificant" << "picLubrificant"
-                                << (code + QSet<QRgb>{kMidGrey, kLightYellow, kPink, kBlueGrey});
+                                << (code + QSet<QRgb>{Orange, kMidGrey, kLightYellow, kPink, kBlueGrey});
 }
 
 void TestAirTreatmentPictures::coloursComeFromTheCode()

@@ -4,9 +4,10 @@
 #include <QSize>
 #include <QString>
 
-// Every picture resource built into the program: 151 frames in 23 frame arrays,
-// 28 single images and the home page icon. The artwork generator draws every one of
-// them from this table and the tests check the embedded files against it.
+// Every picture resource built into the program: the home page's icon and picture
+// buttons, and each component page's frame arrays and images, as the component
+// pages' rows give them. The artwork generator draws every one of them from this
+// list and the tests check the embedded files against it.
 struct PictureArray {
     QString page;
     QString control;

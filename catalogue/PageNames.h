@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// The identifier of every page: the main frame, the home page and the fourteen
-// component pages. Each is written here once; everything else names a page through
-// these constants.
+// The identifier of every page: the main frame, the home page and each component
+// page. Each is written here once; everything else names a page through these
+// constants.
 namespace PageName {
 inline const QString MainFrame = QStringLiteral("MDIIniciPneumatica");
 inline const QString Home = QStringLiteral("frmHidràulica");

@@ -51,11 +51,15 @@ constexpr QPoint kReliefArrowStandingOff(205, 128);
 constexpr QRect kBeyondTheBox(kBoxWidth, 96, 280 - kBoxWidth, 52);
 constexpr QRect kReliefSpray(243, 96, kBoxWidth - 243, 52);
 constexpr QPoint kGaugeCentre(160, 98);
+constexpr QPoint kLimiterSupply(109, 225);        // from the pressure source up to P
+constexpr QPoint kReliefInletLine(180, 122);      // the branch from the line to A
 
 constexpr int kRegulatorPistonRow = 17;
 constexpr int kRegulatorAxis = 180;     // of the section, where the ball lies
 constexpr QRgb kDarkGrey = qRgb(99, 99, 99);
 constexpr QPoint kCheckBranch(72, 111);
+constexpr QPoint kCapEnd(70, 34);                 // the cap-end chamber, even with the piston in
+constexpr QPoint kSectionCylinderPort(390, 172);  // the section's right port, which leads to the cap end
 constexpr QPoint kThrottleLoop(46, 70);
 constexpr QRect kCheckValve(60, 70, 25, 40);
 constexpr QRgb Purple = qRgb(198, 0, 198);
@@ -186,8 +190,8 @@ private slots:
     }
 
     // Released, B drives the ball onto the exhaust seat, feeds the rod end and the
-    // piston goes back; pressed, the air held in the rod end drives the ball onto B's
-    // seat and blows straight out of the valve, while B goes idle.
+    // piston goes back; pressed, B is let out through T and the air held in the rod
+    // end drives the ball onto B's seat and blows straight out of the valve.
     void quickExhaustValveFeedsAndEmptiesTheRodEnd()
     {
         struct Expected {
@@ -200,9 +204,9 @@ private slots:
             {QuickBall::ClosesSupply, Red, Blue, Blue, 75, false},
             {QuickBall::Crossing, Red, Blue, Blue, 75, false},
             {QuickBall::ClosesExhaust, Red, Blue, Red, 37, false},
-            {QuickBall::ClosesExhaust, Black, Red, Red, 0, false},
-            {QuickBall::Crossing, Black, Red, Blue, 37, true},
-            {QuickBall::ClosesSupply, Black, Red, Blue, 75, true},
+            {QuickBall::ClosesExhaust, Blue, Red, Red, 0, false},
+            {QuickBall::Crossing, Blue, Red, Blue, 37, true},
+            {QuickBall::ClosesSupply, Blue, Red, Blue, 75, true},
         };
         const int restPiston = firstInRow(frame(kQuickExhaustPage, kQuickExhaustCircuit, 3), kQuickExhaustPistonRow, kMidGrey);
         int previousSpray = 0;
@@ -211,10 +215,9 @@ private slots:
             const QString at = where(kQuickExhaustCircuit, index);
             const Expected &want = expected[index];
 
-            // Piston and rod are mid grey, light grey in the last frame.
-            const QRgb pistonGrey = index == 5 ? kLightGrey : kMidGrey;
-            QVERIFY2(!contains(picture, index == 5 ? kMidGrey : kLightGrey), qPrintable(at));
-            QVERIFY2(firstInRow(picture, kQuickExhaustPistonRow, pistonGrey) - restPiston == want.stroke, qPrintable(at));
+            // Piston and rod keep one colour.
+            QVERIFY2(!contains(picture, kLightGrey), qPrintable(at));
+            QVERIFY2(firstInRow(picture, kQuickExhaustPistonRow, kMidGrey) - restPiston == want.stroke, qPrintable(at));
 
             QVERIFY2(quickBall(picture) == want.ball, qPrintable(at));
             QVERIFY2(picture.pixel(kQuickExhaustLineB) == want.bLine, qPrintable(at));
@@ -243,8 +246,9 @@ private slots:
     }
 
     // Both animations of the page follow one clock: at every second of the minute the
-    // section's seal and the circuit's ball lie on the same side, and the air at the
-    // valve's P and A is the air of the line from B and of the rod end.
+    // section's seal and the circuit's ball lie on the same side, the air at the
+    // valve's P is the air of the line from B (under pressure or exhausted), and A is
+    // under pressure when the rod end is.
     void quickExhaustSectionAndCircuitAgreeEverySecond()
     {
         const int sealAtP = firstInRow(frame(kQuickExhaustPage, "picEscapamentRàpid", 0), kSectionAxis, kMidGrey);
@@ -257,8 +261,7 @@ private slots:
                                      : seal == sealAtR ? QuickBall::ClosesExhaust : QuickBall::Crossing;
             const QString at = QString("second %1").arg(shown.second);
             QVERIFY2(sealSide == quickBall(shown.circuit), qPrintable(at + ": seal and ball"));
-            QVERIFY2((shown.section.pixel(kSectionP) == Red) == (shown.circuit.pixel(kQuickExhaustLineB) == Red),
-                     qPrintable(at + ": P"));
+            QVERIFY2(shown.section.pixel(kSectionP) == shown.circuit.pixel(kQuickExhaustLineB), qPrintable(at + ": P"));
             QVERIFY2((shown.section.pixel(kSectionA) == Red) == (shown.circuit.pixel(kQuickExhaustRodEndLine) == Red),
                      qPrintable(at + ": A"));
         }
@@ -270,21 +273,23 @@ private slots:
     void reliefValveOpensOnceThePistonHasStopped()
     {
         static constexpr int strokes[] = {0, 23, 46, 68, 68, 68};
-        const int restPiston = firstInRow(frame(kLimiterPage, kLimiterCircuit, 0), kLimiterPistonRow, kLightGrey);
+        const int restPiston = firstInRow(frame(kLimiterPage, kLimiterCircuit, 0), kLimiterPistonRow, kMidGrey);
         int previousSpray = 0;
         for (int index = 0; index < 6; ++index) {
             const QImage picture = frame(kLimiterPage, kLimiterCircuit, index);
             const QString at = where(kLimiterCircuit, index);
             const bool relieving = index >= 3;
-            const QRgb pistonGrey = index == 5 ? kMidGrey : kLightGrey;
-            QVERIFY2(firstInRow(picture, kLimiterPistonRow, pistonGrey) - restPiston == strokes[index], qPrintable(at));
-            QVERIFY2(!contains(picture, index == 5 ? kLightGrey : kMidGrey), qPrintable(at));
+            // Piston and rod keep one colour.
+            QVERIFY2(firstInRow(picture, kLimiterPistonRow, kMidGrey) - restPiston == strokes[index], qPrintable(at));
+            QVERIFY2(!contains(picture, kLightGrey), qPrintable(at));
             QVERIFY2(relieving == (index > 0 && strokes[index] == strokes[5]), qPrintable(at));
 
-            // At rest everything is exhausted; pressed, the lines are under pressure and
-            // only the air the relief valve lets out is blue.
+            // The supply is always on, up to the valve. At rest everything past the valve
+            // is exhausted; pressed, the lines are under pressure and only the air the
+            // relief valve lets out is blue.
+            QVERIFY2(picture.pixel(kLimiterSupply) == Red, qPrintable(at));
+            QVERIFY2(picture.pixel(kReliefInletLine) == (index > 0 ? Red : Blue), qPrintable(at));
             const QSet<QRgb> colours = coloursIn(picture, picture.rect());
-            QVERIFY2(colours.contains(Red) == (index > 0), qPrintable(at));
             QVERIFY2(colours.contains(Blue) == (index == 0 || relieving), qPrintable(at));
 
             QVERIFY2(picture.pixel(kReliefArrowInLine) == (relieving ? Red : White), qPrintable(at));
@@ -320,48 +325,77 @@ private slots:
         }
     }
 
+    // Out, the air passes the non-return valve freely (purple while it flows) and the
+    // piston runs its whole stroke fast; back, the air leaving the cap end must pass
+    // the throttle, the non-return branch idle, and the piston takes several times
+    // longer over the same stroke.
     void regulatorThrottlesOnlyTheReturnStroke()
     {
-        static constexpr int strokes[] = {0, 15, 30, 45, 60, 69, 68, 59, 44, 30, 15, 0};
         const int restPiston = firstInRow(frame(kRegulatorPage, kRegulatorCircuit, 0), kRegulatorPistonRow, kMidGrey);
+        QList<int> strokes;
+        for (int index = 0; index < 12; ++index)
+            strokes << firstInRow(frame(kRegulatorPage, kRegulatorCircuit, index), kRegulatorPistonRow, kMidGrey) - restPiston;
+        int outTravel = 0, outSeconds = 0, inTravel = 0, inSeconds = 0;
         for (int index = 0; index < 12; ++index) {
             const QImage picture = frame(kRegulatorPage, kRegulatorCircuit, index);
             const QString at = where(kRegulatorCircuit, index);
-            QVERIFY2(firstInRow(picture, kRegulatorPistonRow, kMidGrey) - restPiston == strokes[index], qPrintable(at));
+            const int moved = strokes[index] - strokes[(index + 11) % 12];
             // The button is held in frames 1 to 5 only; at rest the cap end lies open
             // to exhaust, before the stroke as after the return.
-            const bool outward = index >= 1 && index <= 5;
-            QVERIFY2(picture.pixel(kCheckBranch) == (outward ? Red : Black), qPrintable(at));
-            QVERIFY2(picture.pixel(kThrottleLoop) == (outward ? Red : Blue), qPrintable(at));
-            // The non-return valve turns purple while the air passes it.
-            QVERIFY2((countOf(picture, kCheckValve, Purple) > 0) == outward, qPrintable(at));
+            const bool pressed = index >= 1 && index <= 5;
+            QVERIFY2(picture.pixel(kCheckBranch) == (pressed ? Red : Black), qPrintable(at));
+            QVERIFY2(picture.pixel(kThrottleLoop) == (pressed ? Red : Blue), qPrintable(at));
+            // The non-return valve turns purple while the air passes it: while the piston goes out.
+            QVERIFY2((countOf(picture, kCheckValve, Purple) > 0) == (moved > 0), qPrintable(at));
+            QVERIFY2(moved <= 0 || pressed, qPrintable(at));
+            QVERIFY2(moved >= 0 || !pressed, qPrintable(at));
+            if (moved > 0) {
+                outTravel += moved;
+                ++outSeconds;
+            } else if (moved < 0) {
+                inTravel -= moved;
+                ++inSeconds;
+            }
         }
+        QCOMPARE(outTravel, 69);
+        QCOMPARE(inTravel, 69);
+        // Pixels a second: out at least three times as fast as back.
+        QVERIFY2(outTravel * inSeconds >= 3 * inTravel * outSeconds,
+                 qPrintable(QString("out %1 px in %2 s, back %3 px in %4 s")
+                                .arg(outTravel).arg(outSeconds).arg(inTravel).arg(inSeconds)));
     }
 
     // Both animations of the page follow one clock: the section's ball is off its seat
-    // exactly while the circuit's non-return valve lets air through, and the section
-    // shows free flow exactly while the circuit feeds the cap end through it.
+    // exactly while the circuit's non-return valve lets air through and the piston goes
+    // out; the section shows regulated flow exactly while the piston goes back; the air
+    // at the section's cylinder port is the air of the circuit's cap end; at rest the
+    // piston is in.
     void regulatorSectionAndCircuitAgreeEverySecond()
     {
         const int ballSeated = firstInRow(frame(kRegulatorPage, "picVàlvulaReguladora", 0), kRegulatorAxis, kMidGrey);
         // Fully in, where the return stroke ends.
         const int pistonIn = firstInRow(frame(kRegulatorPage, kRegulatorCircuit, 11), kRegulatorPistonRow, kMidGrey);
-        for (const ShownPictures &shown :
-             picturesShownEverySecond("mnuReguladora", kRegulatorPage, "cmdSimularReguladora",
-                                      "cmdSimularCirReguladora", "picVàlvulaReguladora", kRegulatorCircuit)) {
+        const QList<ShownPictures> seconds =
+            picturesShownEverySecond("mnuReguladora", kRegulatorPage, "cmdSimularReguladora", "cmdSimularCirReguladora",
+                                     "picVàlvulaReguladora", kRegulatorCircuit);
+        for (qsizetype i = 1; i < seconds.size(); ++i) {
+            const ShownPictures &shown = seconds[i];
             const QString at = QString("second %1").arg(shown.second);
+            const int piston = firstInRow(shown.circuit, kRegulatorPistonRow, kMidGrey);
+            const int moved = piston - firstInRow(seconds[i - 1].circuit, kRegulatorPistonRow, kMidGrey);
             const bool ballLifted = firstInRow(shown.section, kRegulatorAxis, kMidGrey) != ballSeated;
             const bool checkPassing = countOf(shown.circuit, kCheckValve, Purple) > 0;
             QVERIFY2(ballLifted == checkPassing, qPrintable(at + ": non-return valve"));
-            // Free flow in the section while the circuit's cap end is fed through the
-            // non-return branch; rest or regulated flow while that branch is idle.
-            const bool sectionAtRest = !contains(shown.section, Red);
+            QVERIFY2(ballLifted == (moved > 0), qPrintable(at + ": free flow and the piston going out"));
             const bool regulating = countOf(shown.section, QRect(30, 20, 200, 50), kDarkGrey) > 0;
+            QVERIFY2(regulating == (moved < 0), qPrintable(at + ": regulated flow and the piston going back"));
+            QVERIFY2(shown.section.pixel(kSectionCylinderPort) == shown.circuit.pixel(kCapEnd),
+                     qPrintable(at + ": the air at the cylinder"));
             const bool branchFeeds = shown.circuit.pixel(kCheckBranch) == Red;
-            QVERIFY2(branchFeeds == (!sectionAtRest && !regulating), qPrintable(at + ": non-return branch"));
-            if (sectionAtRest)
-                QVERIFY2(firstInRow(shown.circuit, kRegulatorPistonRow, kMidGrey) == pistonIn,
-                         qPrintable(at + ": at rest"));
+            const bool sectionFed = contains(shown.section, Red);
+            QVERIFY2(branchFeeds == sectionFed, qPrintable(at + ": non-return branch"));
+            if (!sectionFed && !regulating)
+                QVERIFY2(piston == pistonIn, qPrintable(at + ": at rest"));
         }
     }
 
