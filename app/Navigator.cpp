@@ -34,6 +34,7 @@ void Navigator::startUp()
     m_frame->activateWindow();
     showPage(PageName::Home);
     m_frame->fitClientArea();
+    m_warmUp.startAfterFirstPaint(openWindow(PageName::Home)->surface());
 }
 
 PageInstance &Navigator::instanceOf(const QString &page)

@@ -3,6 +3,7 @@
 #include "Handlers.h"
 #include "PageContent.h"
 #include "PageRegistry.h"
+#include "WarmUp.h"
 
 #include <QObject>
 #include <QPointer>
@@ -43,6 +44,7 @@ public:
     void endProgram() override;
 
     MainFrame *frame() const { return m_frame.get(); }
+    const WarmUp &warmUp() const { return m_warmUp; }
     const PageInstance *instance(const QString &page) const;
     PageWindow *openWindow(const QString &page) const;
     QStringList openPages() const;
@@ -59,4 +61,5 @@ private:
     std::function<void()> m_quit;
     std::unique_ptr<MainFrame> m_frame;
     std::map<QString, std::unique_ptr<PageInstance>> m_instances;
+    WarmUp m_warmUp;
 };

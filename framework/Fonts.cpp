@@ -17,7 +17,9 @@ int pixelSizeForPoints(double points)
 QFont fontFor(const FontSpec &described)
 {
     installFontSubstitutions();
-    QFont font(described.face);
+    // The stand-in's own name: asked for a face it does not have, the toolkit would
+    // first ask the system for fall-backs, a slow search, before trying the stand-in.
+    QFont font(QFont::substitute(described.face));
     font.setPixelSize(pixelSizeForPoints(described.points));
     font.setWeight(described.weight >= 700 ? QFont::Bold : QFont::Normal);
     font.setItalic(described.italic);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 static int heldPictures = 0;
@@ -33,7 +34,9 @@ void HeldPicture::hold(State state)
 
 void HeldPicture::prefetch()
 {
-    if (m_state != State::None || m_name.isEmpty())
+    // With a single core there is nothing to overlap with: the picture decodes
+    // where it is first painted, without handing it to a worker and back.
+    if (m_state != State::None || m_name.isEmpty() || QThreadPool::globalInstance()->maxThreadCount() < 2)
         return;
     m_pending = QtConcurrent::run(decodeForScreen, m_name);
     hold(State::Pending);
