@@ -30,7 +30,7 @@ static QImage drawSmallIcon(QRgb ground)
         "..DDDDD.........",
         "................",
     };
-    static const QHash<char, QRgb> colours = {
+    const QHash<char, QRgb> colours = {
         {'.', ground}, {'D', Colour::DarkRed}, {'M', Colour::MidRed},
         {'R', Colour::Red},   {'L', Colour::LightRed},
     };
