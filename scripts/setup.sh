@@ -14,7 +14,7 @@ packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translat
           dbus at-spi2-core python3-pyatspi
           weston qt6-wayland
           desktop-file-utils appstream
-          dpkg-dev debhelper fakeroot file lintian devscripts)
+          build-essential dpkg-dev debhelper fakeroot file lintian devscripts)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -93,11 +93,16 @@ if grep -qE "^[EWPI]: " "$work/lintian"; then fail "lintian reports tags (above)
 dpkg-deb -x "$deb" "$work/root"
 program=$work/root/usr/bin/ventiro
 
-# The distribution's build flags reached the program: every protection.
+# The distribution's build flags reached the program: every protection Debian 12's
+# hardening=+all gives. (hardening-check also reports stack clash protection, which
+# it cannot tell without a large stack frame, and control-flow protection, which
+# Debian 12's flags do not ask for: neither is checked.)
 hardening-check "$program" >"$work/hardening" 2>&1 || true
 cat "$work/hardening"
-grep -E '^ ' "$work/hardening" | grep -v ': yes' && fail "hardening-check finds a protection missing (above)" \
-  || echo "ok: hardening-check finds every protection"
+for protection in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
+                  "Read-only relocations" "Immediate binding"; do
+  grep -q "^ $protection: yes" "$work/hardening" && echo "ok: $protection" || fail "hardening-check: $protection is not yes"
+done
 # No build folder is named in the program.
 grep -qaF "$work" "$program" && fail "the program names its build folder $work" || echo "ok: no build path in the program"
 
