@@ -66,6 +66,7 @@ usr/share/icons/hicolor/32x32/apps/cat.ventiro.Ventiro.png
 usr/share/icons/hicolor/48x48/apps/cat.ventiro.Ventiro.png
 usr/share/icons/hicolor/64x64/apps/cat.ventiro.Ventiro.png
 usr/share/icons/hicolor/scalable/apps/cat.ventiro.Ventiro.svg
+usr/share/lintian/overrides/ventiro
 usr/share/man/ca/man1/ventiro.1.gz
 usr/share/man/man1/ventiro.1.gz
 usr/share/metainfo/cat.ventiro.Ventiro.metainfo.xml
@@ -73,11 +74,13 @@ LIST
 if diff -u "$work/expected" "$work/files"; then echo "ok: the package holds exactly the installed files"; else fail "the package's files differ (above)"; fi
 awk '$2 != "root/root" { print }' "$work/contents" | grep . && fail "files not owned by root (above)" || echo "ok: every file is owned by root"
 # The copyright file is the source package's, under the GPL.
-dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/ventiro/copyright | grep -qx "License: GPL-3+" \
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/ventiro/copyright >"$work/copyright"
+grep -qx "License: GPL-3+" "$work/copyright" \
   && echo "ok: the copyright file gives the GPL-3+" || fail "the installed copyright file names no GPL-3+"
 
 # The debug symbols: their own package, holding the program's by build id.
-if [ -f "$dbgsym" ] && dpkg-deb -c "$dbgsym" | grep -q '/usr/lib/debug/.build-id/.*\.debug$'; then
+if [ -f "$dbgsym" ] && dpkg-deb -c "$dbgsym" >"$work/dbgsym-contents" \
+   && grep -q '/usr/lib/debug/.build-id/.*\.debug$' "$work/dbgsym-contents"; then
   echo "ok: $(basename "$dbgsym") holds the debug symbols"
 else
   fail "no debug-symbols package with the program's symbols"
