@@ -1,4 +1,5 @@
 #include "Clock.h"
+#include "CommandLine.h"
 #include "Navigator.h"
 #include "ProgramSetup.h"
 
@@ -7,6 +8,8 @@
 
 int main(int argc, char **argv)
 {
+    if (int exitStatus = 0; !readCommandLine(argc, argv, exitStatus))
+        return exitStatus;
     QApplication app(argc, argv);
     QTranslator toolkitTexts;
     setUpProgram(toolkitTexts);

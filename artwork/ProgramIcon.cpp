@@ -10,7 +10,7 @@
 
 // Light red on the faces turned to the light, mid red on those turned away, dark
 // red on every edge.
-static QImage drawSmallIcon()
+static QImage drawSmallIcon(QRgb ground)
 {
     static const char *const rows[16] = {
         "................",
@@ -30,11 +30,11 @@ static QImage drawSmallIcon()
         "..DDDDD.........",
         "................",
     };
-    static const QHash<char, QRgb> colours = {
-        {'.', Colour::White}, {'D', Colour::DarkRed}, {'M', Colour::MidRed},
+    const QHash<char, QRgb> colours = {
+        {'.', ground}, {'D', Colour::DarkRed}, {'M', Colour::MidRed},
         {'R', Colour::Red},   {'L', Colour::LightRed},
     };
-    QImage picture = blankPicture(QSize(16, 16));
+    QImage picture(16, 16, qAlpha(ground) == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
             picture.setPixel(x, y, colours.value(rows[y][x]));
@@ -61,29 +61,107 @@ static QPainterPath letterStroke(qreal unit, qreal width, qreal footLift)
     return stroker.createStroke(centre).simplified();
 }
 
-static QImage drawLargeIcon(int size)
+// The drawing of the larger sizes as outlines in pixels, each filled with its
+// colour over the ones before: the dark red edge, the red face, then the light red
+// bevel on the faces turned to the light and the mid red one on those turned away.
+struct IconLayer {
+    QPainterPath outline;
+    QRgb colour;
+};
+
+static QList<IconLayer> largeIconLayers(int size)
 {
     const qreal unit = size / 16.0;
     const qreal edge = std::max(1.0, std::round(size / 40.0)) / unit;   // in sixteenths
     const qreal bevel = std::max(1.0, std::round(size / 22.0));          // in pixels
+    const QPainterPath face = letterStroke(unit, 4.5 - 2 * edge, edge);
+    return {
+        {letterStroke(unit, 4.5, 0), Colour::DarkRed},
+        {face, Colour::Red},
+        {face.subtracted(face.translated(bevel, bevel)), Colour::LightRed},
+        {face.subtracted(face.translated(-bevel, -bevel)), Colour::MidRed},
+    };
+}
 
+static QImage drawLargeIcon(int size, QRgb ground)
+{
     QImage picture(size, size, QImage::Format_ARGB32);
-    picture.fill(Colour::White);
+    picture.fill(ground);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-
-    painter.fillPath(letterStroke(unit, 4.5, 0), QColor::fromRgb(Colour::DarkRed));
-    const QPainterPath face = letterStroke(unit, 4.5 - 2 * edge, edge);
-    painter.fillPath(face, QColor::fromRgb(Colour::Red));
-    painter.fillPath(face.subtracted(face.translated(bevel, bevel)), QColor::fromRgb(Colour::LightRed));
-    painter.fillPath(face.subtracted(face.translated(-bevel, -bevel)), QColor::fromRgb(Colour::MidRed));
+    for (const IconLayer &layer : largeIconLayers(size))
+        painter.fillPath(layer.outline, QColor::fromRgb(layer.colour));
     return picture;
 }
 
 QImage drawProgramIcon(int size)
 {
-    return size == 16 ? drawSmallIcon() : drawLargeIcon(size);
+    return size == 16 ? drawSmallIcon(Colour::White) : drawLargeIcon(size, Colour::White);
+}
+
+QImage drawDesktopIcon(int size)
+{
+    const QRgb transparent = qRgba(0, 0, 0, 0);
+    return size == 16 ? drawSmallIcon(transparent) : drawLargeIcon(size, transparent);
+}
+
+// A number of an SVG path: at most three decimals, without trailing zeros.
+static QByteArray svgNumber(qreal value)
+{
+    QByteArray text = QByteArray::number(std::round(value * 1000) / 1000, 'f', 3);
+    while (text.endsWith('0'))
+        text.chop(1);
+    if (text.endsWith('.'))
+        text.chop(1);
+    return text == "-0" ? QByteArray("0") : text;
+}
+
+// The path's commands, a line of at most about 100 characters each.
+static QByteArray svgPathData(const QPainterPath &path)
+{
+    QList<QByteArray> commands;
+    const auto point = [](const QPainterPath::Element &e) { return svgNumber(e.x) + ' ' + svgNumber(e.y); };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element element = path.elementAt(i);
+        if (element.isMoveTo()) {
+            if (!commands.isEmpty())
+                commands.append("Z");
+            commands.append("M" + point(element));
+        } else if (element.isLineTo()) {
+            commands.append("L" + point(element));
+        } else if (element.isCurveTo() && i + 2 < path.elementCount()) {
+            commands.append("C" + point(element) + ' ' + point(path.elementAt(i + 1)) + ' '
+                            + point(path.elementAt(i + 2)));
+            i += 2;
+        }
+    }
+    if (!commands.isEmpty())
+        commands.append("Z");
+    QByteArray data, line;
+    for (const QByteArray &command : commands) {
+        if (!line.isEmpty() && line.size() + command.size() > 90) {
+            data += line + "\n           ";
+            line.clear();
+        }
+        line += command;
+    }
+    return data + line;
+}
+
+QByteArray drawScalableIcon()
+{
+    constexpr int size = 256;
+    QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"256\" height=\"256\" "
+                     "viewBox=\"0 0 256 256\">\n";
+    for (const IconLayer &layer : largeIconLayers(size)) {
+        const QByteArray rule = layer.outline.fillRule() == Qt::OddEvenFill ? "evenodd" : "nonzero";
+        svg += "  <path fill=\"" + QColor::fromRgb(layer.colour).name().toLatin1() + "\" fill-rule=\"" + rule
+               + "\" d=\"" + svgPathData(layer.outline) + "\"/>\n";
+    }
+    svg += "</svg>\n";
+    return svg;
 }
 
 const QList<int> &desktopIconSizes()
@@ -95,4 +173,9 @@ const QList<int> &desktopIconSizes()
 QString desktopIconPath(int size)
 {
     return QStringLiteral("hicolor/%1x%1/apps/%2.png").arg(size).arg(QLatin1String(desktopIconName));
+}
+
+QString scalableIconPath()
+{
+    return QStringLiteral("hicolor/scalable/apps/%1.svg").arg(QLatin1String(desktopIconName));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -10,8 +11,17 @@
 // with smooth edges, rather than enlarged from the small one.
 QImage drawProgramIcon(int size);
 
+// The desktop icon: the same drawing with a transparent ground in place of the
+// white one, so that it sits on any panel or menu.
+QImage drawDesktopIcon(int size);
+
+// The scalable desktop icon, an SVG document: the outlines of the larger sizes'
+// drawing at 256 units, each filled with its colour, on a transparent ground.
+QByteArray drawScalableIcon();
+
 // The sizes of the desktop icon, and where each one lies under the icon folder:
 // hicolor/<size>x<size>/apps/<desktopIconName>.png.
 const QList<int> &desktopIconSizes();
 QString desktopIconPath(int size);
+QString scalableIconPath();   // hicolor/scalable/apps/<desktopIconName>.svg
 inline constexpr char desktopIconName[] = "cat.ventiro.Ventiro";

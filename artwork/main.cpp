@@ -1,6 +1,7 @@
 // Draws every picture resource that has artwork and writes it under the given
 // folder as <page>/<name>, replacing what is there; given a second folder, also
-// draws the desktop icon there at each of its sizes, as hicolor/<size>x<size>/apps/*.png.
+// draws the desktop icon there at each of its sizes, as hicolor/<size>x<size>/apps/*.png
+// with a transparent ground, and scalable, as hicolor/scalable/apps/*.svg.
 #include "Artwork.h"
 #include "GifWriter.h"
 #include "IconWriter.h"
@@ -28,7 +29,7 @@ static QByteArray encodePng(const QImage &picture)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.convertToFormat(QImage::Format_RGB32).save(&buffer, "PNG", 0))
+    if (!picture.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG", 0))
         throw std::runtime_error("cannot encode a PNG picture");
     return bytes;
 }
@@ -67,9 +68,13 @@ int main(int argc, char **argv)
             for (const int size : desktopIconSizes()) {
                 const QString path = icons.filePath(desktopIconPath(size));
                 icons.mkpath(QFileInfo(path).path());
-                writeFile(path, encodePng(drawProgramIcon(size)));
+                writeFile(path, encodePng(drawDesktopIcon(size)));
                 ++written;
             }
+            const QString scalable = icons.filePath(scalableIconPath());
+            icons.mkpath(QFileInfo(scalable).path());
+            writeFile(scalable, drawScalableIcon());
+            ++written;
         }
     } catch (const std::exception &error) {
         std::fprintf(stderr, "artwork: %s\n", error.what());

@@ -7,13 +7,14 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 # After the build tools, Qt, fonts and the X11 test tools: the screen-reader test's
 # D-Bus and accessibility bus; the Wayland test's headless compositor and the
 # toolkit's Wayland platform; the desktop-entry and AppStream validators; the
-# Debian package tools and lintian.
+# Debian package tools (dpkg-buildpackage with debhelper), lintian and
+# hardening-check (devscripts), for the package test and install-package.sh.
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgif-dev
           fonts-liberation fonts-liberation2 xvfb xauth x11-utils xdotool imagemagick
           dbus at-spi2-core python3-pyatspi
           weston qt6-wayland
           desktop-file-utils appstream
-          dpkg-dev fakeroot file lintian)
+          build-essential dpkg-dev debhelper fakeroot file lintian devscripts)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -18,9 +18,13 @@
 #include <QImage>
 #include <QProcess>
 #include <QSet>
+#include <QPainter>
+#include <QPainterPath>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtEndian>
 #include <QtTest>
+#include <algorithm>
 #include <stdexcept>
 
 static const QDir committedPictures(QStringLiteral(VENTIRO_SOURCE_DIR "/resources/pictures"));
@@ -103,6 +107,7 @@ private slots:
     void everyPictureIsCommittedInItsFormat();
     void homePageIcon();
     void desktopIconIsDrawnAtEverySize();
+    void scalableIconIsTheLargeDrawing();
     void onlyTheKnownPairsAreIdentical();
     void generatorReproducesTheCommittedFiles();
     void writersRefuseColoursOutsideThePalette();
@@ -256,6 +261,16 @@ void TestPictures::homePageIcon()
 // The desktop icon is the window icon at 16 pixels and a fresh drawing of the same
 // letter at each larger size: smooth edges and more than one pixel of detail per
 // sixteenth, where an enlarged 16-pixel icon would show blocks of its five colours.
+// Its ground is transparent, so that it sits on a dark panel as on a light one.
+static QImage laidOnWhite(const QImage &icon)
+{
+    QImage picture(icon.size(), QImage::Format_RGB32);
+    picture.fill(Colour::White);
+    QPainter painter(&picture);
+    painter.drawImage(0, 0, icon);
+    return picture;
+}
+
 void TestPictures::desktopIconIsDrawnAtEverySize()
 {
     const QImage window = QImage::fromData(readAll(committedPictures.filePath(QStringLiteral("frmHidràulica/icon.ico"))), "ICO")
@@ -263,23 +278,116 @@ void TestPictures::desktopIconIsDrawnAtEverySize()
     QCOMPARE(desktopIconSizes(), QList<int>({16, 32, 48, 64, 128, 256}));
     for (const int size : desktopIconSizes()) {
         const QString path = committedIcons.filePath(desktopIconPath(size));
-        const QImage icon = QImage(path, "PNG").convertToFormat(QImage::Format_RGB32);
-        QVERIFY2(!icon.isNull(), qPrintable(path + " is missing or not a PNG picture"));
+        const QImage file(path, "PNG");
+        QVERIFY2(!file.isNull(), qPrintable(path + " is missing or not a PNG picture"));
+        QVERIFY2(file.hasAlphaChannel(), qPrintable(path + " has no transparency"));
+        const QImage icon = file.convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(icon.size(), QSize(size, size));
+        // The corners are see-through ground, the middle of the stem is opaque letter.
+        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+        QCOMPARE(qAlpha(icon.pixel(size - 1, 0)), 0);
+        QCOMPARE(icon.pixel(size * 9 / 32, size * 13 / 16), Colour::Red);
+        const QImage onWhite = laidOnWhite(icon);
         if (size == 16) {
-            QCOMPARE(icon, window);
+            QCOMPARE(onWhite, window);
             continue;
         }
         const QImage enlarged = window.scaled(size, size);
-        QVERIFY2(icon != enlarged, qPrintable(path + " is the 16-pixel icon enlarged"));
-        const QSet<QRgb> colours = coloursOf(icon);
+        QVERIFY2(onWhite != enlarged, qPrintable(path + " is the 16-pixel icon enlarged"));
+        const QSet<QRgb> colours = coloursOf(onWhite);
         QVERIFY2(colours.size() > 5, qPrintable(path + " has no smooth edges"));
         QVERIFY(colours.contains(Colour::White) && colours.contains(Colour::Red) && colours.contains(Colour::DarkRed));
-        // Red letter on white: the corners are ground, the middle of the stem is letter.
-        QCOMPARE(icon.pixel(0, 0), Colour::White);
-        QCOMPARE(icon.pixel(size - 1, size - 1), Colour::White);
-        QCOMPARE(icon.pixel(size * 9 / 32, size * 13 / 16), Colour::Red);
     }
+}
+
+// The outline of an SVG path as the generator writes it: absolute M, L, C and Z.
+static QPainterPath pathFromSvg(const QString &data)
+{
+    QPainterPath path;
+    QList<qreal> numbers;
+    QChar command;
+    QString number;
+    auto take = [&] {
+        if (number.isEmpty())
+            return;
+        numbers.append(number.toDouble());
+        number.clear();
+        if (command == u'M' && numbers.size() == 2) {
+            path.moveTo(numbers[0], numbers[1]);
+            numbers.clear();
+        } else if (command == u'L' && numbers.size() == 2) {
+            path.lineTo(numbers[0], numbers[1]);
+            numbers.clear();
+        } else if (command == u'C' && numbers.size() == 6) {
+            path.cubicTo(numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]);
+            numbers.clear();
+        }
+    };
+    for (const QChar c : data) {
+        if (c.isDigit() || c == u'.' || (c == u'-' && number.isEmpty())) {
+            number.append(c);
+        } else {
+            take();
+            if (c.isLetter()) {
+                if (c == u'Z')
+                    path.closeSubpath();
+                command = c;
+            }
+        }
+    }
+    take();
+    return path;
+}
+
+// The scalable icon holds the outlines the larger sizes are painted from, each with
+// its colour, and nothing on the ground: painted at 256 pixels, it is the 256-pixel icon.
+void TestPictures::scalableIconIsTheLargeDrawing()
+{
+    const QString path = committedIcons.filePath(scalableIconPath());
+    QCOMPARE(scalableIconPath(), QStringLiteral("hicolor/scalable/apps/cat.ventiro.Ventiro.svg"));
+    QXmlStreamReader svg(readAll(path));
+    QVERIFY2(svg.readNextStartElement(), qPrintable(path + " is missing or not XML"));
+    QCOMPARE(svg.name(), QStringLiteral("svg"));
+    QCOMPARE(svg.namespaceUri(), QStringLiteral("http://www.w3.org/2000/svg"));
+    QCOMPARE(svg.attributes().value(QStringLiteral("viewBox")), QStringLiteral("0 0 256 256"));
+
+    QImage painted(256, 256, QImage::Format_ARGB32);
+    painted.fill(Qt::transparent);
+    QPainter painter(&painted);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    QList<QRgb> fills;
+    while (svg.readNextStartElement()) {
+        QCOMPARE(svg.name(), QStringLiteral("path"));
+        const QXmlStreamAttributes attributes = svg.attributes();
+        const QColor fill(attributes.value(QStringLiteral("fill")).toString());
+        QVERIFY(fill.isValid());
+        fills.append(fill.rgb());
+        QPainterPath outline = pathFromSvg(attributes.value(QStringLiteral("d")).toString());
+        outline.setFillRule(attributes.value(QStringLiteral("fill-rule")) == QLatin1String("evenodd") ? Qt::OddEvenFill
+                                                                                                       : Qt::WindingFill);
+        painter.fillPath(outline, fill);
+        svg.skipCurrentElement();
+    }
+    painter.end();
+    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    QCOMPARE(fills, QList<QRgb>({Colour::DarkRed, Colour::Red, Colour::LightRed, Colour::MidRed}));
+
+    const QImage large = QImage(committedIcons.filePath(desktopIconPath(256)), "PNG").convertToFormat(QImage::Format_ARGB32);
+    // The outlines are written to a thousandth of a pixel, so only the smoothing of a
+    // few edge pixels may differ, and by little.
+    int differing = 0, most = 0;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const QRgb a = painted.pixel(x, y), b = large.pixel(x, y);
+            const int difference = std::max({qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
+                                             qAbs(qBlue(a) - qBlue(b)), qAbs(qAlpha(a) - qAlpha(b))});
+            differing += difference > 2;
+            most = std::max(most, difference);
+        }
+    QVERIFY2(differing <= 16 && most <= 8, qPrintable(QStringLiteral("%1 pixels differ from the 256-pixel icon, by up to %2")
+                                                           .arg(differing).arg(most)));
 }
 
 void TestPictures::onlyTheKnownPairsAreIdentical()
@@ -358,6 +466,7 @@ void TestPictures::generatorReproducesTheCommittedFiles()
     QStringList expectedIcons;
     for (const int size : desktopIconSizes())
         expectedIcons.append(desktopIconPath(size));
+    expectedIcons.append(scalableIconPath());
     drawnIcons.sort();
     expectedIcons.sort();
     QCOMPARE(drawnIcons, expectedIcons);
