@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The air-treatment units in section: the filter, the pressure regulator and the
 // lubricator, each a six-frame loop in which the body stays put and only the air
 // (colours, streaks and flecks), the regulator's moving parts and the lubricator's

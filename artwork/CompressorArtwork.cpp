@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two compressor pages: a single-cylinder piston compressor turning through one
 // revolution in eight frames, a vane compressor turning by one vane spacing in six
 // frames, and the compressor symbol both pages share.

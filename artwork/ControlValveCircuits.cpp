@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circuit animations and symbols of the three control valve pages: a quick
 // exhaust valve speeding up a double-acting cylinder, a pressure-relief valve
 // guarding a single-acting one, and a one-way flow control valve slowing the return

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick exhaust valve, the pressure-limiting valve and the one-way flow control
 // valve in section. Each body and its cavities stay put from frame to frame; the
 // moving part (disc seal, cone, ball), the spring, the colour of the air and the

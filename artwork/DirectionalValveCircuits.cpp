@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circuit animations and symbols of the three push-button directional valves:
 // a 3/2 valve driving a single-acting cylinder, and 4/2 and 5/2 valves driving a
 // double-acting cylinder. Each circuit frame draws the same layout; only the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 3/2, 4/2 and 5/2 push-button valves in section: a spool in a horizontal bore,
 // returned to the right by a coil spring at the left end and pushed left by a push
 // rod at the right end. The body and its cavities stay put from frame to frame; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home page: a raised picture button for each component page, and the red "P"
 // icon of the page and of the program.
 #include "Artwork.h"

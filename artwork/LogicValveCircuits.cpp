@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circuit animations and symbols of the non-return, shuttle and two-pressure
 // valves. Each circuit drives a single-acting cylinder from push-button 3/2 valves;
 // every frame draws the same layout, and only the valves' positions, the colours of

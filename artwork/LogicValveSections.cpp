@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The non-return, shuttle and two-pressure valves in section. Each body is crossed by
 // one horizontal passage with conical seats or end chambers; a ball or a disc
 // shuttle moves in it. The body stays put from frame to frame; the moving part, the

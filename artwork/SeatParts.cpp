@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SeatParts.h"
 
 #include "Canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture resource that has artwork and writes it under the given
 // folder as <page>/<name>, replacing what is there; given a second folder, also
 // draws the desktop icon there at each of its sizes, as hicolor/<size>x<size>/apps/*.png

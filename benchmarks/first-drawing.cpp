@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // first-drawing: times, from outside, how long programs take from being started to
 // their first drawing in a window of the X server on $DISPLAY. The programs are
 // started in turn, alternated, each run ended once it has drawn; medians are printed

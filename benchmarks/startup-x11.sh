@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up timed from outside, on a real X server: from starting the process to
 # the first drawing in its window, the program alternated with a bare main window
 # drawing the home page's texts and pictures and with a bare main window (same

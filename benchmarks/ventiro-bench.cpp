@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures what a user waits for and what the program costs while it runs:
 // opening each page (the first time, as a user meets it, and again), a tick,
 // start-up against a bare window, the heap after many openings, and the processor

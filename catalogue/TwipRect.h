@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A rectangle in twips, as the layout tables give positions and sizes (15 twips

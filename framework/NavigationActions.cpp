@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "NavigationActions.h"
 
 PageAction openComponentPage(const QString &target)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The air-treatment pages: filter, pressure regulator and lubricator. Each shows one
 // animation of the unit in section, running from the moment the page opens; no frame
 // is visible in the description, Load shows frame 0.

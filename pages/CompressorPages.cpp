@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The piston and vane compressor pages: one animation of the compressor in section,
 // running from the moment the page opens, with the same two texts on both pages.
 #include "NavigationActions.h"

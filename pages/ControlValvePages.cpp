@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick exhaust, pressure-limiting and one-way flow control valve pages: the
 // valve in section on the left, the valve working in a small circuit on the right,
 // each with its own start and stop buttons.

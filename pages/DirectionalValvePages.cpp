@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 3/2, 4/2 and 5/2 directional valve pages: the valve in section on the left,
 // the valve driving a cylinder on the right, each with its own start and stop buttons.
 #include "NavigationActions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The non-return, shuttle ("O") and two-pressure ("I") valve pages: the valve in
 // section on the left, the valve in a small circuit with a single-acting cylinder on
 // the right, each with its own start and stop buttons.

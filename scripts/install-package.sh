@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Ventiro's Debian package from its source package (debian/) with
 # dpkg-buildpackage, in a copy of the source tree under build-package/, and
 # installs it with apt-get, which brings in what the package depends on.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and starts Ventiro, on the session's own display (Wayland or X11: the
 # toolkit chooses). Without a display it runs the program in a private X server
 # (Xvfb) for a few seconds and saves a screenshot.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what a fresh Debian 12 machine lacks to build, run and test the program,
 # then configures and builds it in ./build. Sourced by run.sh and test.sh.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Ventiro and runs every test (headless), printing the test runner's summary;
 # then builds the random-use test with AddressSanitizer and UndefinedBehaviorSanitizer
 # (preset "asan", in build-asan) and runs it there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ventiro-pages: prints every page description as tab-separated text, one control
 // per line in stored order, so the layout tables can be reviewed at a glance.
 // Columns: page, position, kind, name, index, rectangle (twips), caption or picture,

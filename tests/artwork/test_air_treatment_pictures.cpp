@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the committed pictures of the filter, pressure regulator and lubricator
 // pages against what each frame must show: where the moving air is marked, what
 // moves and what stays put, the regulator's valve following the forces on its

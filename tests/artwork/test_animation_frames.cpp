@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every animation of every component page, as the program shows it: each frame's
 // picture placed at its own box on the page, as the page's description places it.
 // Whatever a frame array draws that does not move (a valve's body, a cylinder's

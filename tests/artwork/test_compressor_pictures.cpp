@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the committed compressor pictures against what each frame must show: the
 // piston following the crank through one revolution; suction, compression and
 // delivery with the valves opening the way the air pushes them; the vane rotor

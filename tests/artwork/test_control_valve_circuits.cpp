@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the committed circuit animations and symbols of the quick exhaust,
 // pressure-relief and flow control pages against what each frame must show: the
 // piston's travel and colour, the moving ball of the quick exhaust valve and its

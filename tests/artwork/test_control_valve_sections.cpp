@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the committed section animations of the quick exhaust valve, the
 // pressure-limiting valve and the one-way flow control valve against what each
 // frame must show: the colour of the air in each passage, the moving part's travel

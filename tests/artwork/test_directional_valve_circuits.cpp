@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the committed circuit animations and symbols of the directional valve
 // pages against what each frame must show: the colour code, the piston moving
 // out, the rod running past the box, the valve switching, and the parts that

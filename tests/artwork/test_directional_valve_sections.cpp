@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the committed section animations of the 3/2, 4/2 and 5/2 valves against
 // what each frame must show: where there is air under pressure or exhaust air, the
 // body standing still while the spool and push button travel left, and which

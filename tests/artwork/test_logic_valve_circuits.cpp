@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the committed circuit animations and symbols of the non-return, shuttle
 // and two-pressure valve pages against what each frame must show: the colour code
 // (purple for air passing the non-return valve, black for lines without air), the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the committed section animations of the non-return, shuttle and
 // two-pressure valves against what each frame must show: how far the air under
 // pressure reaches, the ball or the shuttle moving, the ports marked, the body

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture resources: the catalogue, the committed files and their exact
 // format, the home page icon and the desktop icon at every size, which pictures may
 // be equal, and that the artwork generator reproduces every committed file byte for byte.

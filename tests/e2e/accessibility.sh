@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end: the real program on the desktop accessibility bus. A private D-Bus
 # session carries a private accessibility bus (at-spi2-core); the program runs in a
 # private X server with its accessibility bridge on, and accessibility_reader.py

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the running program from the desktop accessibility bus as a screen reader
 # does: finds its application on the desktop, reads the open page in order
 # (printing what it reads), checks its headings, buttons, pictures and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end: drives the real program in a private X server with xdotool and
 # checks the frame's title after each menu letter, picture button and exit button.
 set -euo pipefail

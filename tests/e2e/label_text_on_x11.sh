@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end: labels on the real X11 window platform, in a private X server.
 # 1. The label tests (glyphs whole inside every label, colours, alignment, line
 #    pitch) run again on the xcb platform instead of the offscreen one.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end: at twice the scale on a 1024x768 screen the frame opens within the
 # screen, and the home page scrolls with the mouse wheel until "Sortir" is in view,
 # where a click on it ends the program.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end on Wayland: starts a headless weston with its own runtime folder and
 # socket, runs the program on the toolkit's Wayland platform with the protocol
 # logged (WAYLAND_DEBUG=1), and reads from the log that the main window became an

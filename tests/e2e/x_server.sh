@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end tests that run the program on X11: a private X server,
 # the program started in it, and both ended when the test script exits.
 work=$(mktemp -d)

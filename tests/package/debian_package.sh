@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian source and binary packages from a copy of the source tree
 # (dpkg-buildpackage -us -uc, without the test suite, which runs anyway) and
 # checks them: the control fields (the computed library dependencies, the fonts,

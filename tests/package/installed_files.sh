@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary staging folder (DESTDIR, prefix /usr) and
 # checks what a desktop acts on: the program on the PATH folder; a menu entry that
 # opens no terminal, starts the installed program by name (Exec, TryExec), names

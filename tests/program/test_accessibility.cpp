@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds on the pages, read through the toolkit's accessibility
 // interfaces: the order, roles and names of every text, picture, animation and
 // button, what the animations and pictures show in words, and the press actions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation channels: what a tick shows for a clock second, what is visible
 // after a page opens or reopens, and the start and stop buttons.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // High-density screens: at a device pixel ratio of 2 every page keeps its layout
 // in logical pixels, its pictures are enlarged by whole pixels (each picture pixel
 // a uniform 2 x 2 block, no blur) and its texts are drawn at the screen's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Labels as the user sees them: the lines every wrapping text breaks into, glyphs
 // (accents included) drawn whole inside their label, text and background colours,
 // alignment and line pitch, all checked on the pixels painted. Expected values are

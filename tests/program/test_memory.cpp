@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory over a long session: decoded pictures are held only for the open page,
 // and opening pages again and again does not make the heap grow.
 #include "TestSupport.h"

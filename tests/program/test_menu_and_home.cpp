@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two ways a user reaches a component page: the main frame's menu and the home
 // page's picture buttons. Each row says, in this file's own words, which entry or
 // button opens which page; nothing is read back from the program's tables.

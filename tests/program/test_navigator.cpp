@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Navigation between the pages: the menu, home-page buttons, exit buttons,
 // closing pages and the frame, and what stays open after each operation.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Consistency of every page description with its handlers and with the picture
 // catalogue: the faults a slip in a layout table or a handler table would cause.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building and drawing pages from their descriptions: label wrapping, stacking,
 // picture boxes, colours, fonts, lookup, focus and keyboard.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the pages show besides their labels: the grey dividing lines of the
 // two-animation pages as painted, and the push buttons' font. Expected values are
 // written here from the pages' layout, not taken from the page tables.

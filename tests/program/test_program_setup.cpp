@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program sets up before its first window: what a user sees of it is the
 // toolkit's own texts in Catalan (the menu of a maximized page) and the program's
 // icon, the red P of the home page.

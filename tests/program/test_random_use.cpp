@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long, seeded run of random use against the real navigator and pages: menu
 // commands, presses on the home page's pictures with any mouse button, every start,
 // stop and exit button, a page's own window commands, frame resizes, and ticks from

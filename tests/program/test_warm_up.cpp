@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The warm-up that follows the home page's first paint: it shows nothing and holds
 // no picture, and a page opened before it starts or while it runs opens as usual.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A page's own window commands: restoring a maximized page, maximizing it again,
 // and choosing a page that was minimized.
 #include "TestSupport.h"
