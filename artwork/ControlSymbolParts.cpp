@@ -335,35 +335,3 @@ void drawShuttleValveBallInMiddle(QPainter &p, const LogicValveBody &body, const
     fillDisc(p, QPointF(body.centre), ballRadius, Colour::Black);
     fillDisc(p, QPointF(body.centre), ballRadius - 2, Colour::White);
 }
-
-void drawTwoPressureValveShifted(QPainter &p, const LogicValveBody &body, int shift, const LogicValveAir &air)
-{
-    // The proportions of drawTwoPressureValve(): plates three tenths of the half length
-    // in from the ends, two thirds of the half height tall, seat marks 6 pixels inside.
-    const int x = body.centre.x();
-    const int y = body.centre.y();
-    const int plateInset = body.halfLength * 3 / 10;
-    constexpr int kSeatGap = 6;
-    const int plateHalfHeight = body.halfHeight * 2 / 3;
-    const int leftSeat = x - body.halfLength + plateInset + kSeatGap;
-    const int rightSeat = x + body.halfLength - plateInset - kSeatGap;
-    const int leftPlate = x - body.halfLength + plateInset + shift;
-    const int rightPlate = x + body.halfLength - plateInset + shift;
-    const int left = x - body.halfLength;
-    const int right = x + body.halfLength;
-    const int top = y - body.halfHeight;
-    const int bottom = y + body.halfHeight;
-
-    p.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), QColor::fromRgb(Colour::White));
-    drawWire(p, {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}}, Colour::Black);
-    drawWire(p, {body.leftInlet(), {leftSeat, y}}, air.left);
-    drawWire(p, {{rightSeat, y}, body.rightInlet()}, air.right);
-    drawWire(p, {{leftSeat, y}, {rightSeat, y}}, air.outlet);
-    for (const int seat : {leftSeat, rightSeat}) {
-        drawWire(p, {{seat, top + 2}, {seat, y - 4}}, Colour::Black);
-        drawWire(p, {{seat, y + 4}, {seat, bottom - 2}}, Colour::Black);
-    }
-    drawWire(p, {{leftPlate, y}, {rightPlate, y}}, Colour::Black, 4);
-    for (const int plate : {leftPlate, rightPlate})
-        drawWire(p, {{plate, y - plateHalfHeight}, {plate, y + plateHalfHeight}}, Colour::Black);
-}

@@ -148,10 +148,3 @@ void drawFlowControlValve(QPainter &p, const FlowControlValve &valve);
 // and `rightOfBall` beyond it.
 void drawShuttleValveBallInMiddle(QPainter &p, const LogicValveBody &body, const LogicValveAir &air, QRgb leftOfBall,
                                   QRgb rightOfBall);
-
-// ---- Two-pressure valve with its shuttle on the way over -------------------------------
-
-// The two-pressure valve of SymbolParts.h (the same outline, lines, plates and seat
-// marks) with its shuttle `shift` pixels right of the middle: 4 brings a plate
-// against its seat mark, 2 shows it half way over.
-void drawTwoPressureValveShifted(QPainter &p, const LogicValveBody &body, int shift, const LogicValveAir &air);

@@ -370,18 +370,15 @@ void drawShuttleValve(QPainter &p, const LogicValveBody &body, BallSeat ball, co
     drawCircleOutline(p, ballCentre, ballRadius, Colour::Black);
 }
 
-void drawTwoPressureValve(QPainter &p, const LogicValveBody &body, ShuttlePosition shuttle, const LogicValveAir &air)
+void drawTwoPressureValveShifted(QPainter &p, const LogicValveBody &body, int offset, const LogicValveAir &air)
 {
     const int x = body.centre.x();
     const int y = body.centre.y();
     const int plateInset = body.halfLength * 3 / 10;
     constexpr int kSeatGap = 6;     // plate to seat mark, both in the middle position
-    constexpr int kShuttleTravel = 4;  // then the plate touches the mark
     const int plateHalfHeight = body.halfHeight * 2 / 3;
     const int leftSeat = x - body.halfLength + plateInset + kSeatGap;
     const int rightSeat = x + body.halfLength - plateInset - kSeatGap;
-    const int offset = shuttle == ShuttlePosition::Left ? -kShuttleTravel
-                     : shuttle == ShuttlePosition::Right ? kShuttleTravel : 0;
     const int leftPlate = x - body.halfLength + plateInset + offset;
     const int rightPlate = x + body.halfLength - plateInset + offset;
 
@@ -399,6 +396,14 @@ void drawTwoPressureValve(QPainter &p, const LogicValveBody &body, ShuttlePositi
     drawWire(p, {{leftPlate, y}, {rightPlate, y}}, Colour::Black, 4);
     for (const int plate : {leftPlate, rightPlate})
         drawWire(p, {{plate, y - plateHalfHeight}, {plate, y + plateHalfHeight}}, Colour::Black);
+}
+
+void drawTwoPressureValve(QPainter &p, const LogicValveBody &body, ShuttlePosition shuttle, const LogicValveAir &air)
+{
+    constexpr int kShuttleTravel = 4;  // then the plate touches its seat mark
+    const int offset = shuttle == ShuttlePosition::Left ? -kShuttleTravel
+                     : shuttle == ShuttlePosition::Right ? kShuttleTravel : 0;
+    drawTwoPressureValveShifted(p, body, offset, air);
 }
 
 void drawValveBottomPorts(QPainter &p, const ValveSymbolSpec &valve, const ValveDrawing &drawing,

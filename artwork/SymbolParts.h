@@ -196,3 +196,6 @@ enum class ShuttlePosition { Left, Middle, Right };
 // seat marks just inside the plates; a plate pushed against its seat closes its
 // inlet off from the outlet.
 void drawTwoPressureValve(QPainter &p, const LogicValveBody &body, ShuttlePosition shuttle, const LogicValveAir &air);
+// The same with its shuttle `offset` pixels right of the middle (negative: left): 4
+// brings a plate against its seat mark, 2 shows it half way over.
+void drawTwoPressureValveShifted(QPainter &p, const LogicValveBody &body, int offset, const LogicValveAir &air);
