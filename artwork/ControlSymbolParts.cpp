@@ -309,12 +309,7 @@ void drawShuttleValveBallInMiddle(QPainter &p, const LogicValveBody &body, const
 {
     // The proportions of drawShuttleValve(): seats two thirds of the half height long
     // and seven twelfths of it wide, the ball half of it in radius.
-    const int left = body.centre.x() - body.halfLength;
-    const int right = body.centre.x() + body.halfLength;
-    const int top = body.centre.y() - body.halfHeight;
-    const int bottom = body.centre.y() + body.halfHeight;
-    p.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), QColor::fromRgb(Colour::White));
-    drawWire(p, {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}}, Colour::Black);
+    drawLogicValveOutline(p, body);
 
     const int seatLength = body.halfHeight * 2 / 3;
     const int seatHalfWidth = body.halfHeight * 7 / 12;

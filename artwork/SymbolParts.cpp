@@ -333,7 +333,7 @@ QPoint drawNonReturnValve(QPainter &p, QPoint seatTip, QPoint flow, const NonRet
     return seatTip + flow * (springStart + size.springLength);
 }
 
-static void drawLogicValveOutline(QPainter &p, const LogicValveBody &body)
+void drawLogicValveOutline(QPainter &p, const LogicValveBody &body)
 {
     const int left = body.centre.x() - body.halfLength;
     const int right = body.centre.x() + body.halfLength;

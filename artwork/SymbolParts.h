@@ -186,6 +186,9 @@ struct LogicValveBody {
 
 enum class BallSeat { Left, Right };
 
+// The white body of a shuttle or two-pressure valve with its black outline.
+void drawLogicValveOutline(QPainter &p, const LogicValveBody &body);
+
 // Shuttle valve ("OR"): a V seat at each inlet and a ball lying in one of them,
 // closing that inlet; the outlet joins the line inside at a dot.
 void drawShuttleValve(QPainter &p, const LogicValveBody &body, BallSeat ball, const LogicValveAir &air);

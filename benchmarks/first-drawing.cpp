@@ -10,6 +10,8 @@
 // at the top level is watched from its creation, and the first report of drawn
 // pixels in any of them ends the run. Windows are made with no background, so
 // nothing but the program draws in them.
+#include "Median.h"
+
 #include <xcb/xcb.h>
 #include <xcb/xcbext.h>
 
@@ -62,15 +64,6 @@ unsigned sendRequest(xcb_connection_t *connection, uint8_t opcode, void *request
 double now()
 {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 std::vector<std::string> words(const std::string &command)

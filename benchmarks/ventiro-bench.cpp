@@ -14,6 +14,7 @@
 #include "Fonts.h"
 #include "MainFrame.h"
 #include "MainFrameDescription.h"
+#include "Median.h"
 #include "Navigator.h"
 #include "PagePainting.h"
 #include "PageRegistry.h"
@@ -66,15 +67,6 @@ public:
 private:
     QDateTime m_fixed;
 };
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 bool medianIsRight()
 {
