@@ -62,14 +62,6 @@ static QStringList shownPictures(const PageDescription &page)
     return pictures;
 }
 
-// A picture decoded as a page's window decodes it.
-static QImage decodeForScreen(const QString &picture)
-{
-    const QImage decoded = GetPicture(picture);
-    return decoded.convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                             : QImage::Format_RGB32);
-}
-
 // Decoded on a worker thread and dropped: the first decoding of a picture of each
 // size sets the memory it will need aside, and that of the first picture starts
 // the workers and loads the reader.

@@ -18,8 +18,7 @@ QImage GetPicture(const QString &name)
     return QImage(QStringLiteral(":/pictures/") + name);
 }
 
-// Decoded once, converted to the format the screen paints fastest.
-static QImage decodeForScreen(const QString &name)
+QImage decodeForScreen(const QString &name)
 {
     const QImage decoded = GetPicture(name);
     return decoded.convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
