@@ -638,7 +638,7 @@ int main(int argc, char **argv)
         return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1].toInt() : fallback;
     };
     if (options.quick) {
-        options = {.rounds = 2, .cpuSeconds = 1, .pageRounds = 2, .firstSamples = 0, .startUps = 1,
+        options = {.rounds = 2, .cpuSeconds = 1, .pageRounds = 1, .firstSamples = 0, .startUps = 1,
                    .quick = true, .oneCore = options.oneCore};
         if (!medianIsRight()) {
             std::fprintf(stderr, "ventiro-bench: the median of an odd or an even count is wrong\n");

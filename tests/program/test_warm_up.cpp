@@ -35,9 +35,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(program.navigator.frame()));
         const QImage before = look(program);
         const int held = HeldPicture::heldCount();
+        const QWidgetList windows = QApplication::topLevelWidgets();
         waitUntilWarm(program);
         QCOMPARE(HeldPicture::heldCount(), held);
         QCOMPARE(program.navigator.openPages(), QStringList{PageName::Home});
+        QCOMPARE(QApplication::topLevelWidgets(), windows);  // the windows it built are gone
         QCOMPARE(look(program), before);
     }
 
