@@ -98,7 +98,7 @@ void Navigator::showPage(const QString &page)
     if (instance.window != window)
         return;  // the page was closed by its own Load
     window->prefetchShownPictures();
-    window->showMaximized();
+    window->showAsOpened();
     m_frame->workspace()->setActiveSubWindow(window);
     window->focusFirstButton();
 }

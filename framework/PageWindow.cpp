@@ -173,7 +173,6 @@ PageWindow::PageWindow(const PageDescription &description, QWidget *parent)
     installPageAccessibility();
     setObjectName(m_description.name);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowTitle(m_description.caption);
     setWindowIcon(pageIcon(m_description.icon));
     m_surface = new PageSurface(m_description, this);
     m_surface->setObjectName(m_description.name + QStringLiteral("_surface"));
@@ -317,6 +316,15 @@ void PageWindow::prefetchShownPictures()
             box->prefetchPicture();
         covered += box->geometry();
     }
+}
+
+void PageWindow::showAsOpened()
+{
+    showMaximized();
+    // The sub-window lays out its title bar, the caption's letters included, at
+    // every step of being added to the workspace, placed and maximized: without
+    // a caption until now, those steps are quicker.
+    setWindowTitle(m_description.caption);
 }
 
 void PageWindow::placeRestored()

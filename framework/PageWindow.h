@@ -98,6 +98,9 @@ public:
     // it is first painted.
     void prefetchShownPictures();
 
+    // Shows the window maximized, as a page opens, with its caption.
+    void showAsOpened();
+
     // Gives the window the geometry it takes when restored from maximized: its
     // whole client area, at the place and size the description gives. Called once
     // the window is in the workspace, where its frame and title bar are known.
