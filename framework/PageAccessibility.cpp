@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 QString withoutAccessMarks(const QString &caption)
 {
@@ -323,7 +324,7 @@ private:
 class SurfaceAccessible final : public QAccessibleWidget {
 public:
     explicit SurfaceAccessible(PageSurface *surface)
-        : QAccessibleWidget(surface, QAccessible::Client), m_order(readingOrder(surface->description()))
+        : QAccessibleWidget(surface, QAccessible::Client)
     {
     }
 
@@ -336,17 +337,17 @@ public:
         return QAccessibleWidget::parent();
     }
 
-    int childCount() const override { return int(m_order.size()); }
+    int childCount() const override { return int(order().size()); }
 
     QAccessibleInterface *child(int index) const override
     {
-        return index >= 0 && index < m_order.size() ? interfaceOf(m_order[index]) : nullptr;
+        return index >= 0 && index < order().size() ? interfaceOf(order()[index]) : nullptr;
     }
 
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        for (qsizetype i = 0; i < m_order.size(); ++i)
-            if (interfaceOf(m_order[i]) == child)
+        for (qsizetype i = 0; i < order().size(); ++i)
+            if (interfaceOf(order()[i]) == child)
                 return int(i);
         return -1;
     }
@@ -357,7 +358,7 @@ public:
         // earlier record lies in front.
         QAccessibleInterface *found = nullptr;
         std::pair<bool, int> foundDepth;
-        for (const ReadingItem &item : m_order) {
+        for (const ReadingItem &item : order()) {
             QAccessibleInterface *candidate = interfaceOf(item);
             if (!candidate || candidate->state().invisible || !candidate->rect().contains(x, y))
                 continue;
@@ -373,6 +374,15 @@ public:
 
 private:
     PageSurface *surface() const { return static_cast<PageSurface *>(widget()); }
+
+    // Worked out when a reader first asks: the toolkit makes this interface for
+    // every page it builds, whether or not a reader is listening.
+    const QList<ReadingItem> &order() const
+    {
+        if (!m_order)
+            m_order = readingOrder(surface()->description());
+        return *m_order;
+    }
 
     QAccessibleInterface *interfaceOf(const ReadingItem &item) const
     {
@@ -409,7 +419,7 @@ private:
         return new PaintedItem(widget(), pixelRect(image.rect), QAccessible::Button, name, shows, press);
     }
 
-    QList<ReadingItem> m_order;
+    mutable std::optional<QList<ReadingItem>> m_order;
     PaintedItems m_items;
 };
 
