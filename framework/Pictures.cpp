@@ -18,7 +18,8 @@ QImage GetPicture(const QString &name)
     return QImage(QStringLiteral(":/pictures/") + name);
 }
 
-QImage decodeForScreen(const QString &name)
+// The picture converted to the pixel format the screen paints fastest.
+static QImage decodeForScreen(const QString &name)
 {
     const QImage decoded = GetPicture(name);
     return decoded.convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied

@@ -9,9 +9,6 @@
 // The decoded picture resource of that name ("frmValvula32/picVàlvula32_1.gif"),
 // embedded in the program; a null image if there is none.
 QImage GetPicture(const QString &name);
-// The same, converted to the pixel format the screen paints fastest, as a page
-// window holds it.
-QImage decodeForScreen(const QString &name);
 
 // A picture a control holds while it is shown, in the pixel format the screen
 // paints fastest. It is decoded when the control is first shown: prefetch() starts
